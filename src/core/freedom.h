@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/board_state.h"
+
+// Whether a tile may be taken. Both rules also require that nothing lies on the tile.
+namespace ribaku {
+
+// Classic rule: the left or the right side is open.
+bool Dispo(const TBoardState& state, int tile);
+
+// "Vertical Variation": the top or the bottom side is open instead.
+bool Dispo_Vertical(const TBoardState& state, int tile);
+
+// The test the deal builders apply to a position that is not yet a tile: the classic
+// rule whatever the options say, and blind to the game mode.
+bool BuildTestFree(const TBoard& board, int column, int row, int level);
+
+}  // namespace ribaku

@@ -1,0 +1,16 @@
+#include "core/game.h"
+
+namespace ribaku {
+
+Game::Game(GameView& view) : view_(view) {
+    state.GameMode = gmNone;
+    state.PausedMode = gmWelcome;
+}
+
+void Game::IM(TGameMode mode) {
+    if (state.GameMode == gmWelcome) view_.ShowWelcomePanel(false);
+    state.GameMode = mode;
+    if (mode == gmWelcome) view_.ShowWelcomePanel(true);
+}
+
+}  // namespace ribaku

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/random.h"
+
+namespace ribaku {
+
+// Everything the engine asks of the screen and the platform. The window implements it;
+// tests use a recording fake.
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    // Board drawing.
+    virtual void FullRedraw() = 0;
+    virtual void RedrawTile(int tile) = 0;
+    virtual void HLRedrawTile(int tile) = 0;
+    virtual void ShowFond() = 0;
+    virtual void RepaintNow() = 0;
+
+    virtual void ShowWelcomePanel(bool shown) = 0;
+    virtual void PlaySound(const std::string& name) = 0;
+
+    // Message boxes: Ask returns true for OK.
+    virtual bool Ask(const std::string& title, const std::string& text) = 0;
+    virtual void Tell(const std::string& title, const std::string& text) = 0;
+
+    // The millisecond tick counter and the time of day in UTC.
+    virtual uint32_t NowMs() = 0;
+    virtual TimeOfDay UtcTimeOfDay() = 0;
+};
+
+}  // namespace ribaku

@@ -1,0 +1,24 @@
+#include "core/layout_check.h"
+
+#include <algorithm>
+
+namespace ribaku {
+
+int CountLayoutPositions(const TLayoutMap& map) {
+    return static_cast<int>(std::count(map.begin(), map.end(), uint8_t{1}));
+}
+
+void CheckLayoutDealable(const TLayoutMap& map) {
+    const int positions = CountLayoutPositions(map);
+    if (positions == 0) throw LayoutError("This layout has no tile positions.");
+    if (positions > kTileCount) {
+        throw LayoutError("This layout has " + std::to_string(positions) +
+                          " tile positions; at most 144 can be dealt.");
+    }
+    if (positions % 2 != 0) {
+        throw LayoutError("This layout has an odd number of tile positions (" +
+                          std::to_string(positions) + "); tiles are removed in pairs.");
+    }
+}
+
+}  // namespace ribaku

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+namespace ribaku {
+
+// Every check-marked menu option, under the name of its menu item, with its default.
+// The window mirrors each field in a checkable action; the settings file stores them.
+struct Options {
+    int HighlightMode = 3;  // 0 None, 1 red, 2 coloured tile, 3 green, 4 blue
+    bool Invert = false;
+    bool Moves = true;
+    bool PlayMusic = true;
+    bool PlaySounds = true;
+    std::string PlayerName = "Player1";
+    int Background = 4;  // 0 Kanji, 1 Dragons, 2 None, 3 from disk, 4 Andromeda, 5 Catpats
+    int Tileset = 3;     // 0 from disk, 1 Orange, 2 Dark, 3 Blue, 4 Few Colors
+    bool Res800 = false;
+    std::string LastLoadedTileset;
+    std::string LastLoadedBackground;
+    bool StartupGame = false;
+    bool StartMusic = true;
+    bool ShowHallFame = true;
+    bool Toolbar1 = true;
+    bool ShowTitle = true;
+    bool CoolMenu1 = true;
+    bool CoolMouse = true;
+    bool CoolStatus = true;
+    bool CoolToolbar = true;
+    bool AnimateTileRivers = true;
+    bool ShowTime = true;
+    bool FlatButtons = true;
+    bool EnableHall = true;
+    bool Shadows = true;
+    bool Vertical = false;
+    bool Winnable = false;
+    bool Shuffable = true;
+    bool Animate = false;
+    bool ShowCurrentTile = false;
+    bool OnlyPossibleMoves = false;
+    bool RandomMusic = false;
+
+    // "Random Seed": the next classic deal is a specific game. Never stored.
+    bool RandomSeed1 = false;
+};
+
+}  // namespace ribaku

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "support/fake_view.h"
+
+namespace ribaku {
+namespace {
+
+TEST(Game, StartsWithNoGameAndTheWelcomeScreenToReturnTo) {
+    testing::FakeView view;
+    Game game(view);
+    EXPECT_EQ(game.state.GameMode, gmNone);
+    EXPECT_EQ(game.state.PausedMode, gmWelcome);
+    EXPECT_TRUE(view.calls.empty());
+}
+
+TEST(Game, ModeSetterShowsAndHidesTheWelcomePanel) {
+    testing::FakeView view;
+    Game game(view);
+    game.IM(gmWelcome);
+    EXPECT_EQ(view.calls, std::vector<std::string>{"ShowWelcome"});
+    game.IM(gmSolitaire);
+    EXPECT_EQ(game.state.GameMode, gmSolitaire);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowWelcome", "HideWelcome"}));
+    game.IM(gmGameOver);
+    EXPECT_EQ(view.calls.size(), 2u);
+}
+
+}  // namespace
+}  // namespace ribaku

@@ -1,0 +1,52 @@
+#include "support/board_checks.h"
+
+#include "core/freedom.h"
+
+namespace ribaku::testing {
+
+::testing::AssertionResult ClearsInBuildOrder(TBoardState state, const TPositionList& pairs) {
+    if (pairs.count != state.TilesLeft)
+        return ::testing::AssertionFailure()
+               << pairs.count << " build positions for " << state.TilesLeft << " tiles";
+    for (int k = 1; k + 1 <= pairs.count; k += 2) {
+        const int a = state.Board[pairs.pos[k]];
+        const int b = state.Board[pairs.pos[k + 1]];
+        if (a == 0 || b == 0 || a > kTileCount || b > kTileCount)
+            return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " has no tiles";
+        if (!TilesMatch(a, b))
+            return ::testing::AssertionFailure()
+                   << "pair " << (k + 1) / 2 << ": tiles " << a << " and " << b << " differ";
+        if (!Dispo(state, a) || !Dispo(state, b))
+            return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " is not free";
+        for (int t : {a, b}) {
+            state.Board[state.TilePos[t]] = 0;
+            state.TilePos[t] = TCellPos{};
+        }
+        state.TilesLeft -= 2;
+    }
+    if (state.TilesLeft != 0)
+        return ::testing::AssertionFailure() << state.TilesLeft << " tiles left";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult BoardAndTilePosAgree(const TBoardState& state) {
+    int onBoard = 0;
+    for (int t = 1; t <= kTileCount; ++t) {
+        const TCellPos& p = state.TilePos[t];
+        if (!p.OnBoard()) continue;
+        ++onBoard;
+        if (state.Board[p] != t)
+            return ::testing::AssertionFailure() << "tile " << t << " is not in its cell";
+    }
+    int cells = 0;
+    for (int l = 1; l <= kMapLevels; ++l)
+        for (int r = 1; r <= kMapRows; ++r)
+            for (int c = 1; c <= kMapColumns; ++c)
+                if (state.Board(c, r, l) != 0) ++cells;
+    if (cells != onBoard || onBoard != state.TilesLeft)
+        return ::testing::AssertionFailure() << cells << " occupied cells, " << onBoard
+                                             << " placed tiles, TilesLeft " << state.TilesLeft;
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace ribaku::testing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/game_view.h"
+
+namespace ribaku::testing {
+
+// Records every call the engine makes, as short strings ("FullRedraw", "RedrawTile 12", ...),
+// and answers the clock and the message boxes from settable fields.
+class FakeView : public GameView {
+public:
+    void FullRedraw() override { Record("FullRedraw"); }
+    void RedrawTile(int tile) override { Record("RedrawTile " + std::to_string(tile)); }
+    void HLRedrawTile(int tile) override { Record("HLRedrawTile " + std::to_string(tile)); }
+    void ShowFond() override { Record("ShowFond"); }
+    void RepaintNow() override { Record("RepaintNow"); }
+    void ShowWelcomePanel(bool shown) override { Record(shown ? "ShowWelcome" : "HideWelcome"); }
+    void PlaySound(const std::string& name) override { Record("PlaySound " + name); }
+    bool Ask(const std::string& title, const std::string& text) override;
+    void Tell(const std::string& title, const std::string& text) override;
+    uint32_t NowMs() override { return nowMs; }
+    TimeOfDay UtcTimeOfDay() override { return timeOfDay; }
+
+    int Count(const std::string& call) const;
+
+    std::vector<std::string> calls;
+    bool answerOk = true;
+    uint32_t nowMs = 0;
+    TimeOfDay timeOfDay{};
+
+private:
+    void Record(std::string call) { calls.push_back(std::move(call)); }
+};
+
+}  // namespace ribaku::testing
