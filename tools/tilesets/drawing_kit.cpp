@@ -1,0 +1,66 @@
+#include "drawing_kit.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <QTransform>
+#include <cmath>
+
+#include "colour_math.h"
+#include "glyphs.h"
+#include "ink.h"
+
+namespace tileset {
+
+QPainterPath leafPath(const QPointF& base, const QPointF& tip, double width, double bulge) {
+    const QLineF axis(base, tip);
+    const QPointF along = tip - base;
+    const QPointF normal = QPointF(-along.y(), along.x()) / axis.length();
+    const QPointF mid = (base + tip) / 2 - normal * bulge;
+    const QPointF side = normal * width;
+    QPainterPath leaf(base);
+    leaf.quadTo(mid + side, tip);
+    leaf.quadTo(mid - side, base);
+    return leaf;
+}
+
+void drawBlossom(QPainter& painter, const QPointF& centre, double r, const QColor& petals,
+                 double turn) {
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(turn);
+    painter.setPen(QPen(shade(petals, 0.7), 0.6));
+    painter.setBrush(petals);
+    for (int i = 0; i < 5; ++i) {
+        const QPointF at = QTransform().rotate(72.0 * i).map(QPointF(0, -r * 0.52));
+        painter.drawEllipse(at, r * 0.5, r * 0.5);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink::kGold);
+    painter.drawEllipse(QPointF(0, 0), r * 0.3, r * 0.3);
+    painter.setBrush(ink::kDeepRed);
+    painter.drawEllipse(QPointF(0, 0), r * 0.13, r * 0.13);
+    painter.restore();
+}
+
+void drawCornerNumber(QPainter& painter, int n, const QColor& colour) {
+    const QFont font = typeface(Typeface::Latin, true);
+    inkPath(painter, sizedText(QString::number(n), font, 12.5, {2.5, 2.5, 8.5, 10.5}), colour,
+            0.35);
+}
+
+void drawBrushLine(QPainter& painter, const QPainterPath& spine, double width,
+                   const QColor& colour) {
+    constexpr int kSteps = 80;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    for (int i = 0; i <= kSteps; ++i) {
+        const double t = static_cast<double>(i) / kSteps;
+        const double r = width / 2 * (1.0 - 0.7 * t);
+        painter.drawEllipse(spine.pointAtPercent(t), r, r);
+    }
+    painter.restore();
+}
+
+}  // namespace tileset

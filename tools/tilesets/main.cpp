@@ -1,0 +1,72 @@
+// Draws the built-in tilesets into data/Tilesets, and proof sheets of them for the eye.
+// Usage: ribaku_tilesets <tileset folder> <proof sheet folder>
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "contact_sheet.h"
+#include "face_raster.h"
+#include "faces.h"
+#include "few_colours.h"
+#include "tile_body.h"
+#include "tile_layout.h"
+#include "tileset_picture.h"
+
+namespace {
+
+// Without the CJK font Qt would quietly draw empty boxes in place of the characters.
+bool fontsInstalled() {
+    const QStringList families = QFontDatabase::families();
+    return families.contains("Noto Serif CJK TC") && families.contains("DejaVu Serif");
+}
+
+std::vector<tileset::FaceArt> drawAllFaces() {
+    const QImage ground = tileset::blankFace();
+    std::vector<tileset::FaceArt> faces;
+    for (int face = 1; face <= tileset::kFaceCount; ++face)
+        faces.push_back(tileset::rasterizeSymbol(
+            [face](QPainter& painter) { tileset::paintFace(painter, face); }, ground));
+    return faces;
+}
+
+bool writeTileset(const tileset::TilesetStyle& style, const std::vector<tileset::FaceArt>& faces,
+                  const QDir& out, const QDir& proofs) {
+    const QImage picture = tileset::drawTilesetPicture(style, faces);
+    const QImage shipped = style.fewColours ? tileset::toFewColours(picture) : picture;
+    if (!shipped.save(out.filePath(style.fileName), "BMP")) return false;
+    const QImage sheet = tileset::contactSheet(shipped);
+    const QString stem = style.fileName.section('.', 0, 0);
+    return sheet.save(proofs.filePath(stem + "-1x.png")) &&
+           sheet.scaled(sheet.size() * 3).save(proofs.filePath(stem + "-3x.png"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <tileset folder> <proof sheet folder>\n", argv[0]);
+        return EXIT_FAILURE;
+    }
+    if (!fontsInstalled()) {
+        std::fprintf(stderr, "fonts missing: install fonts-noto-cjk and fonts-dejavu-core\n");
+        return EXIT_FAILURE;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir proofs(QString::fromLocal8Bit(argv[2]));
+    if (!QDir().mkpath(out.path()) || !QDir().mkpath(proofs.path())) return EXIT_FAILURE;
+    const std::vector<tileset::FaceArt> faces = drawAllFaces();
+    for (const tileset::TilesetStyle& style : tileset::builtInTilesets()) {
+        if (!writeTileset(style, faces, out, proofs)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(style.fileName));
+            return EXIT_FAILURE;
+        }
+    }
+    return EXIT_SUCCESS;
+}
