@@ -6,6 +6,7 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/shuffle.h"
+#include "play/status_line.h"
 
 namespace ribaku {
 
@@ -19,6 +20,7 @@ public:
     TBoardState state;
     Options options;
     TRandom random;
+    TStatusLine status;
 
     // The mode setter; hides the welcome panel when leaving it and shows it when entering it.
     void IM(TGameMode mode);
@@ -32,6 +34,10 @@ public:
 
     // The winnable reshuffle of the tiles left; leaves the board as it was when it fails.
     TShuffleResult ShuffleBoard();
+
+    // Status line (play/status_line.cpp): a new message, and its animation on each tick.
+    void ShowStatus(const std::string& message);
+    void StatusTick();
 
 private:
     bool DealAnimates() const;

@@ -21,6 +21,8 @@ public:
     virtual void RepaintNow() = 0;
 
     virtual void ShowWelcomePanel(bool shown) = 0;
+    // The text of the status bar's message field.
+    virtual void SetStatusText(const std::string& text) = 0;
     virtual void PlaySound(const std::string& name) = 0;
 
     // Message boxes: Ask returns true for OK.

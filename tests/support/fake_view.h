@@ -17,6 +17,10 @@ public:
     void ShowFond() override { Record("ShowFond"); }
     void RepaintNow() override { Record("RepaintNow"); }
     void ShowWelcomePanel(bool shown) override { Record(shown ? "ShowWelcome" : "HideWelcome"); }
+    void SetStatusText(const std::string& text) override {
+        statusText = text;
+        Record("Status " + text);
+    }
     void PlaySound(const std::string& name) override { Record("PlaySound " + name); }
     bool Ask(const std::string& title, const std::string& text) override;
     void Tell(const std::string& title, const std::string& text) override;
@@ -27,6 +31,7 @@ public:
 
     std::vector<std::string> calls;
     bool answerOk = true;
+    std::string statusText;
     uint32_t nowMs = 0;
     TimeOfDay timeOfDay{};
 
