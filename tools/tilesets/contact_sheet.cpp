@@ -37,8 +37,8 @@ void highlightFace(QPainter& painter, const QImage& tileset, int face, const QPo
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-// Two levels of tiles, each level 6 pixels up and right, drawn in the game's order (level
-// by level, columns right to left, rows top to bottom), with two faces marked.
+// Two levels of tiles, the upper one 6 pixels up and right of the tiles beneath it, drawn in the
+// game's order (level by level, columns right to left, rows top to bottom), with two faces marked.
 void drawStack(QPainter& painter, const QImage& tileset, const QImage& tiles,
                const QPoint& origin) {
     int face = 1;
@@ -46,8 +46,8 @@ void drawStack(QPainter& painter, const QImage& tileset, const QImage& tiles,
         const int columns = level == 1 ? 6 : 4;
         for (int col = columns - 1; col >= 0; --col) {
             for (int row = 0; row < 2; ++row) {
-                const QPoint faceAt = origin + QPoint(40 * col + 6 * level + 20 * (level - 1),
-                                                      50 * row - 6 * level + 25 * (level - 1));
+                const QPoint faceAt =
+                    origin + QPoint(40 * (col + level - 1) + 6 * level, 50 * row - 6 * level);
                 placeTile(painter, tileset, tiles, face, faceAt - QPoint(kEdge, 0));
                 if (level == 2 && row == 0 && col == 1)
                     highlightFace(painter, tileset, face, kSelectionColour, faceAt);
@@ -84,7 +84,7 @@ QImage contactSheet(const QImage& tilesetPicture) {
     const QImage tiles = composeTileImages(tileset);
     constexpr int kPitchX = 52, kPitchY = 62, kMargin = 10;
     QImage sheet(kMargin * 2 + 9 * kPitchX, kMargin * 3 + 5 * kPitchY + 120, QImage::Format_RGB32);
-    sheet.fill(QColor(0, 96, 96));
+    sheet.fill(QColor(64, 72, 88));
     QPainter painter(&sheet);
     for (int face = 1; face <= kFaceCount; ++face) {
         const GridCell cell = faceGrid(face);

@@ -19,24 +19,43 @@ struct Stick {
     double angle = 0;  // degrees, clockwise from upright
 };
 
-// An upright stick of bamboo: rounded body, a light stripe down its left, a joint in the
-// middle and lips at both ends, all outlined in the stick's own dark tone.
+// One segment of a stick, from joint to joint: its sides draw in a little between the
+// joints, as a bamboo cane does.
+QPainterPath segmentPath(double top, double bottom, double width) {
+    const double half = width / 2;
+    const double waist = width * 0.13;
+    const double middle = (top + bottom) / 2;
+    QPainterPath segment(QPointF(-half, top));
+    segment.quadTo(-half + waist, middle, -half, bottom);
+    segment.lineTo(half, bottom);
+    segment.quadTo(half - waist, middle, half, top);
+    segment.closeSubpath();
+    return segment;
+}
+
+// An upright stick of bamboo: two waisted segments with a light stripe down their left, and
+// three dark joints, all outlined in the stick's own dark tone.
 void drawStick(QPainter& painter, const Stick& stick, double length, double width) {
     painter.save();
     painter.translate(stick.centre);
     painter.rotate(stick.angle);
     const QColor dark = shade(stick.colour, 0.5);
+    const QColor light = mix(stick.colour, QColor(255, 255, 255), 0.55);
     const double half = length / 2;
-    painter.setPen(QPen(dark, 0.8));
-    painter.setBrush(stick.colour);
-    painter.drawRoundedRect(QRectF(-width / 2, -half, width, length), width * 0.3, width * 0.3);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(mix(stick.colour, QColor(255, 255, 255), 0.5));
-    painter.drawRect(QRectF(-width * 0.26, -half + 1.6, width * 0.2, length - 3.2));
+    for (const double top : {-half, 0.0}) {
+        const double bottom = top + half;
+        painter.setPen(QPen(dark, 0.8));
+        painter.setBrush(stick.colour);
+        painter.drawPath(segmentPath(top, bottom, width));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(light);
+        painter.drawRoundedRect(QRectF(-width * 0.24, top + 1.2, width * 0.2, half - 2.4), 0.4,
+                                0.4);
+    }
     painter.setBrush(dark);
-    const double lip = width * 1.22;
-    for (double y : {-half + 0.6, 0.0, half - 0.6})
-        painter.drawRoundedRect(QRectF(-lip / 2, y - 0.75, lip, 1.5), 0.7, 0.7);
+    const double joint = width * 1.18;
+    for (const double y : {-half + 0.5, 0.0, half - 0.5})
+        painter.drawRoundedRect(QRectF(-joint / 2, y - 0.8, joint, 1.6), 0.8, 0.8);
     painter.restore();
 }
 
@@ -44,13 +63,16 @@ void drawStick(QPainter& painter, const Stick& stick, double length, double widt
 void drawBird(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     const QColor tail[3] = {ink::kGreen, ink::kBlue, ink::kRed};
-    const QPointF tips[3] = {{36, 37}, {34, 44}, {28, 47}};
-    const QPointF base(23, 31);
+    const QPointF tips[3] = {{37, 35}, {35.5, 42.5}, {29.5, 47.5}};
+    const QPointF base(22, 31);
     for (int i = 0; i < 3; ++i) {
         painter.setBrush(tail[i]);
-        painter.drawPath(leafPath(base, tips[i], 3.2));
+        painter.drawPath(leafPath(base, tips[i], 3.6));
+        const QPointF eye = base + (tips[i] - base) * 0.76;
         painter.setBrush(ink::kGold);
-        painter.drawEllipse(base + (tips[i] - base) * 0.78, 1.5, 1.5);
+        painter.drawEllipse(eye, 2.0, 2.0);
+        painter.setBrush(ink::kDeepBlue);
+        painter.drawEllipse(eye, 1.0, 1.0);
     }
     painter.setPen(QPen(ink::kBrown, 1.4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(15, 35), QPointF(13.5, 42));
@@ -109,8 +131,8 @@ std::vector<Stick> arrangement(int n) {
             return {{{20, 9}, r},  {{10, 25}, g}, {{20, 25}, g}, {{30, 25}, g},
                     {{10, 41}, b}, {{20, 41}, b}, {{30, 41}, b}};
         case 8:
-            return {{{8, 14}, g}, {{16, 14}, g, 18},  {{24, 14}, g, -18}, {{32, 14}, g},
-                    {{8, 36}, b}, {{16, 36}, b, -18}, {{24, 36}, b, 18},  {{32, 36}, b}};
+            return {{{7, 14}, g}, {{15.5, 14}, g, 16},  {{24.5, 14}, g, -16}, {{33, 14}, g},
+                    {{7, 36}, b}, {{15.5, 36}, b, -16}, {{24.5, 36}, b, 16},  {{33, 36}, b}};
         case 9: {
             std::vector<Stick> sticks;
             const QColor columns[3] = {g, r, b};

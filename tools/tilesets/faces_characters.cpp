@@ -23,8 +23,12 @@ void paintCrak(QPainter& painter, int n) {
 void paintWind(QPainter& painter, int n) {
     static const std::array<QString, 4> winds = {QStringLiteral("東"), QStringLiteral("南"),
                                                  QStringLiteral("西"), QStringLiteral("北")};
+    static const std::array<QString, 4> letters = {"E", "S", "W", "N"};
     const QFont serif = typeface(Typeface::CjkSerif, true);
-    inkPath(painter, fittedText(winds[n - 1], serif, {6, 8, 28, 34}), ink::kBlack, 0.4);
+    inkPath(painter, fittedText(winds[n - 1], serif, {7, 10, 28, 33}), ink::kBlack, 0.4);
+    inkPath(painter,
+            sizedText(letters[n - 1], typeface(Typeface::Latin, true), 11, {2.5, 2.5, 9.5, 8.5}),
+            ink::kRed, 0.3);
 }
 
 namespace {
