@@ -43,10 +43,11 @@ void drawBlossom(QPainter& painter, const QPointF& centre, double r, const QColo
     painter.restore();
 }
 
-void drawCornerNumber(QPainter& painter, int n, const QColor& colour) {
+void drawCornerIndex(QPainter& painter, const QString& index, const QColor& colour) {
     const QFont font = typeface(Typeface::Latin, true);
-    inkPath(painter, sizedText(QString::number(n), font, 12.5, {2.5, 2.5, 8.5, 10.5}), colour,
-            0.35);
+    // Left-aligned, so that a wide W does not shrink and narrow digits keep to the corner.
+    const QPainterPath path = sizedText(index, font, 12.5, {0, 2.5, 12, 10});
+    inkPath(painter, path.translated(2.5 - path.boundingRect().left(), 0), colour, 0.35);
 }
 
 void drawBrushLine(QPainter& painter, const QPainterPath& spine, double width,

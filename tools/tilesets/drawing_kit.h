@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
+#include <QString>
 
 class QPainter;
 
@@ -17,8 +18,9 @@ QPainterPath leafPath(const QPointF& base, const QPointF& tip, double width, dou
 void drawBlossom(QPainter& painter, const QPointF& centre, double r, const QColor& petals,
                  double turn = 0);
 
-// The small number 1..4 of a flower or season, in the upper-left corner.
-void drawCornerNumber(QPainter& painter, int n, const QColor& colour);
+// The small index in the upper-left corner: the number of a flower or season, the letter of
+// a wind.
+void drawCornerIndex(QPainter& painter, const QString& index, const QColor& colour);
 
 // A stroke that tapers to nothing: a brush line for branches and stems.
 void drawBrushLine(QPainter& painter, const QPainterPath& spine, double width,

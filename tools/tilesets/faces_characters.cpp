@@ -4,6 +4,7 @@
 #include <QPen>
 #include <array>
 
+#include "drawing_kit.h"
 #include "faces.h"
 #include "glyphs.h"
 #include "ink.h"
@@ -26,9 +27,7 @@ void paintWind(QPainter& painter, int n) {
     static const std::array<QString, 4> letters = {"E", "S", "W", "N"};
     const QFont serif = typeface(Typeface::CjkSerif, true);
     inkPath(painter, fittedText(winds[n - 1], serif, {7, 10, 28, 33}), ink::kBlack, 0.4);
-    inkPath(painter,
-            sizedText(letters[n - 1], typeface(Typeface::Latin, true), 11, {2.5, 2.5, 9.5, 8.5}),
-            ink::kRed, 0.3);
+    drawCornerIndex(painter, letters[n - 1], ink::kRed);
 }
 
 namespace {

@@ -121,7 +121,7 @@ void paintFlower(QPainter& painter, int n) {
             drawBambooPlant(painter);
             break;
     }
-    drawCornerNumber(painter, n, ink::kRed);
+    drawCornerIndex(painter, QString::number(n), ink::kRed);
 }
 
 }  // namespace tileset

@@ -131,7 +131,7 @@ void paintSeason(QPainter& painter, int n) {
             drawSnowflake(painter);
             break;
     }
-    drawCornerNumber(painter, n, ink::kBlue);
+    drawCornerIndex(painter, QString::number(n), ink::kBlue);
 }
 
 }  // namespace tileset
