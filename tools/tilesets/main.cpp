@@ -34,15 +34,20 @@ std::vector<tileset::FaceArt> drawAllFaces() {
     return faces;
 }
 
+// A proof at its own size and enlarged three times, pixels kept square.
+bool writeProof(const QImage& proof, const QDir& proofs, const QString& name) {
+    return proof.save(proofs.filePath(name + "-1x.png")) &&
+           proof.scaled(proof.size() * 3).save(proofs.filePath(name + "-3x.png"));
+}
+
 bool writeTileset(const tileset::TilesetStyle& style, const std::vector<tileset::FaceArt>& faces,
                   const QDir& out, const QDir& proofs) {
     const QImage picture = tileset::drawTilesetPicture(style, faces);
     const QImage shipped = style.fewColours ? tileset::toFewColours(picture) : picture;
     if (!shipped.save(out.filePath(style.fileName), "BMP")) return false;
-    const QImage sheet = tileset::contactSheet(shipped);
     const QString stem = style.fileName.section('.', 0, 0);
-    return sheet.save(proofs.filePath(stem + "-1x.png")) &&
-           sheet.scaled(sheet.size() * 3).save(proofs.filePath(stem + "-3x.png"));
+    return writeProof(tileset::composeTileImages(shipped), proofs, stem + "-tiles") &&
+           writeProof(tileset::contactSheet(shipped), proofs, stem + "-board");
 }
 
 }  // namespace
