@@ -108,6 +108,16 @@ struct TBoardState {
     TGameMode GameMode = gmNone;
     TGameMode PausedMode = gmNone;
 
+    // --- Board rendering: what the drawing reads besides the board ---
+    // The layout editor's ghost cell, drawn even when empty; all -1 when there is none.
+    TCellPos EditCursor{-1, -1, -1};
+    // Set while a Rivers path is replayed: no highlight is drawn meanwhile.
+    bool PathFound = false;
+    // Kept by the clock; the end test of every redraw reads it.
+    int32_t ElapsedSeconds = 0;
+    // The board was emptied in a timed game; every game start clears it.
+    bool BoardFinished = false;
+
     // Board coordinates of a cell: the board picture's pixels shifted by (26, 19).
     int CoordX(int column, int level) const { return 20 * column + 6 * level - 20 + BoardOriginX; }
     int CoordY(int row, int level) const { return 25 * row - 6 * level - 40 + BoardOriginY; }

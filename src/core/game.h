@@ -35,6 +35,32 @@ public:
     // The winnable reshuffle of the tiles left; leaves the board as it was when it fails.
     TShuffleResult ShuffleBoard();
 
+    // --- Board rendering and highlights (play/highlight.cpp, play/end_of_game.cpp) ---
+    // The colour and width of the outline drawn around the tile under the pointer.
+    struct THighlightPen {
+        uint8_t red = 0;
+        uint8_t green = 0;
+        uint8_t blue = 0;
+        int width = 1;
+        friend bool operator==(const THighlightPen&, const THighlightPen&) = default;
+    };
+    THighlightPen HighlightPen;
+
+    // The pen of the rectangle mode in force (1 red, 3 green, 4 blue), width 3; modes 0 and 2
+    // keep the last rectangle colour.
+    void ColorHighlight();
+    void Highlight1Click();                   // "None"
+    void Highlight2Click(int rectangleMode);  // "Red/Green/Blue Rectangle": 1, 3 or 4
+    void Highlight3Click();                   // "Colored Tile"
+    void InvertClick();
+    void ShadowsClick();
+    void ShowCurrentTileClick();
+
+    // The end test at the head of every board redraw: true when the board must not be
+    // drawn (finished or paused), after handing over to GameOver.
+    bool RedrawHandsOver();
+    void GameOver();
+
     // Status line (play/status_line.cpp): a new message, and its animation on each tick.
     void ShowStatus(const std::string& message);
     void StatusTick();

@@ -20,6 +20,9 @@ public:
     virtual void ShowFond() = 0;
     virtual void RepaintNow() = 0;
 
+    // --- Board rendering: the hall-of-fame side panel is repainted when its options change ---
+    virtual void ShowPanelHOF() = 0;
+
     virtual void ShowWelcomePanel(bool shown) = 0;
     // The text of the status bar's message field.
     virtual void SetStatusText(const std::string& text) = 0;

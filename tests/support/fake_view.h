@@ -16,6 +16,8 @@ public:
     void HLRedrawTile(int tile) override { Record("HLRedrawTile " + std::to_string(tile)); }
     void ShowFond() override { Record("ShowFond"); }
     void RepaintNow() override { Record("RepaintNow"); }
+    // --- Board rendering ---
+    void ShowPanelHOF() override { Record("ShowPanelHOF"); }
     void ShowWelcomePanel(bool shown) override { Record(shown ? "ShowWelcome" : "HideWelcome"); }
     void SetStatusText(const std::string& text) override {
         statusText = text;
