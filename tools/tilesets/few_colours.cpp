@@ -52,10 +52,11 @@ std::pair<Box, Box> split(Box box) {
     long long total = 0;
     for (const Weighted& w : box)
         total += w.second;
-    long long seen = 0;
+    // Both halves keep at least one colour.
     size_t cut = 1;
-    while (cut < box.size() - 1 && (seen += box[cut - 1].second) * 2 < total)
-        ++cut;
+    long long seen = box[0].second;
+    while (cut + 1 < box.size() && seen * 2 < total)
+        seen += box[cut++].second;
     return {Box(box.begin(), box.begin() + cut), Box(box.begin() + cut, box.end())};
 }
 
