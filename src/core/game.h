@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/shuffle.h"
 #include "play/status_line.h"
+#include "layouts/catalog.h"
 
 namespace ribaku {
 
@@ -64,6 +65,26 @@ public:
     // Status line (play/status_line.cpp): a new message, and its animation on each tick.
     void ShowStatus(const std::string& message);
     void StatusTick();
+
+    // --- Layouts (layouts/game_layouts.cpp, layouts/game_save_layout.cpp) ---
+    // The layouts and music found beside the program, and the current layout's file and name.
+    LayoutCatalog catalog;
+    // Start-up discovery: fills the catalog, LayoutCount and LayoutNumber, settles the music
+    // number and the current layout file. Throws MissingFilesError naming an empty folder.
+    void LoadFiles();
+    // The layout readers. They throw FileError (LayoutFileError for a file that is no layout)
+    // and then change nothing.
+    TLayoutLoaded RunLayout(const std::filesystem::path& file);
+    TLayoutLoaded RunShpLayout();       // reads LayoutFile
+    TLayoutLoaded RunCurrentLayout();   // LayoutFile, with the reader of its extension
+    TLayoutLoaded LoadStartupLayout();  // RunCurrentLayout with StartupLoading set
+    // A Layout menu entry 1..LayoutCount, .lay or .shp: its file, number and check mark
+    // become current once it was read.
+    TLayoutLoaded LoadlayoutClick(int number);
+    // Writes LayoutMap and LayoutName to LayoutFile (the window asks a name when it is empty).
+    TLayoutSaved SaveLayout();
+    // "Play this layout": false when the chooser has read no layout.
+    bool PlayChosenLayout(const TChooser& chooser);
 
 private:
     bool DealAnimates() const;

@@ -1,0 +1,23 @@
+#include "layouts/catalog.h"
+
+#include <stdexcept>
+
+namespace ribaku {
+
+const LayoutEntry& LayoutCatalog::Layout(int number) const {
+    if (number < 1 || number > static_cast<int>(LayoutNames.size()))
+        throw std::out_of_range("no layout number " + std::to_string(number));
+    return LayoutNames[number - 1];
+}
+
+std::filesystem::path LayoutCatalog::FileOfLayout(int number) const {
+    const LayoutEntry& entry = Layout(number);
+    return LayoutsFolder() /
+           (entry.format == LayoutFormat::Lay ? entry.caption + ".lay" : entry.caption);
+}
+
+std::filesystem::path LayoutCatalog::FileOfMusic(int number) const {
+    return MusicsFolder() / (MusicNames.at(number - 1) + ".mid");
+}
+
+}  // namespace ribaku

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ribaku {
+
+enum class LayoutFormat { Lay, Shp };
+
+// One entry of the Layout menu. A .lay caption is the file name without ".lay"; a .shp
+// caption is the whole file name.
+struct LayoutEntry {
+    std::string caption;
+    LayoutFormat format = LayoutFormat::Lay;
+    friend bool operator==(const LayoutEntry&, const LayoutEntry&) = default;
+};
+
+// Layout numbers 100 and up name the variants' halls, so the menu lists at most 99.
+inline constexpr int kMaxListedLayouts = 99;
+
+// The files found beside the program and the layout the next game uses. LayoutNumber and
+// LayoutCount stay in TBoardState, which the rest of the game reads.
+struct LayoutCatalog {
+    std::filesystem::path ProgramDir;
+    // The file of the current layout; empty after "Save as...", so that saving asks a name.
+    std::filesystem::path LayoutFile;
+    // The current layout's display name; a layout file read later replaces it.
+    std::string LayoutName = "External Layout";
+    std::vector<LayoutEntry> LayoutNames;  // layout n at index n - 1
+    // Set while start-up loads the first layout: no "selected" message and no game.
+    bool StartupLoading = false;
+
+    std::vector<std::string> MusicNames;  // music n at index n - 1, without ".mid"
+    int32_t MusicNumber = -1;             // -1 until the settings or discovery choose one
+
+    int32_t MusicCount() const { return static_cast<int32_t>(MusicNames.size()); }
+    std::filesystem::path LayoutsFolder() const { return ProgramDir / "Layouts"; }
+    std::filesystem::path MusicsFolder() const { return ProgramDir / "Musics"; }
+    // Layout n, 1-based. Throws std::out_of_range outside 1..LayoutNames.size().
+    const LayoutEntry& Layout(int number) const;
+    // The file that layout n is read from: its caption, plus ".lay" for the .lay format.
+    std::filesystem::path FileOfLayout(int number) const;
+    std::filesystem::path FileOfMusic(int number) const;
+};
+
+// What the window does after a layout was read: show `statusText` in the status line and,
+// when `beginGame` is set, start a classic game (BeginGame).
+struct TLayoutLoaded {
+    std::string statusText;
+    bool beginGame = false;
+};
+
+// What the window does after SaveLayout: when `listedAnew`, append a Layout menu entry for
+// the last layout of the catalog and read its hall-of-fame entries (without lengthening).
+// Either way the check mark goes to LayoutNumber.
+struct TLayoutSaved {
+    bool listedAnew = false;
+};
+
+struct TChooser;
+
+}  // namespace ribaku

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace ribaku {
+
+// Lines as the layout readers take them: a line ends at CR and the reader skips to the LF
+// that follows. The end of the bytes also ends the last line.
+struct TCrLfLines {
+    std::vector<std::string_view> lines;
+    // Some line read holds an LF that ends it without a CR (a file saved with LF alone).
+    bool bareLf = false;
+};
+
+// At most `wanted` lines from the start of `bytes`; fewer when the bytes end first.
+TCrLfLines ReadCrLfLines(std::string_view bytes, size_t wanted);
+
+}  // namespace ribaku

@@ -1,0 +1,94 @@
+#include "layouts/discovery.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "layouts/layout_file_error.h"
+#include "layouts/name_order.h"
+
+namespace ribaku {
+namespace {
+
+constexpr std::string_view kDefaultMusic = "Night";
+constexpr std::string_view kDefaultLayout = "Traditional";
+
+int32_t PositionOf(const std::vector<std::string>& names, std::string_view name) {
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? -1 : static_cast<int32_t>(found - names.begin()) + 1;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFileNames(const std::filesystem::path& folder,
+                                       std::string_view extension) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        if (it->is_directory(error)) continue;
+        const std::string name = it->path().filename().string();
+        if (name.size() > extension.size() && name.ends_with(extension))
+            names.push_back(name.substr(0, name.size() - extension.size()));
+    }
+    return names;
+}
+
+std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) {
+    const std::filesystem::path folder = programDir / "Musics";
+    std::vector<std::string> music = ListFileNames(folder, ".mid");
+    if (music.empty()) {
+        throw MissingFilesError("No music was found in the folder \"" + folder.string() +
+                                "\": the game needs at least one .mid file there.");
+    }
+    SortNamesForMenu(music);
+    return music;
+}
+
+std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir) {
+    const std::filesystem::path folder = programDir / "Layouts";
+    std::vector<std::string> lay = ListFileNames(folder, ".lay");
+    std::vector<std::string> shp = ListFileNames(folder, ".shp");
+    SortNamesForMenu(lay);
+    SortNamesAsDirectory(shp);
+
+    std::vector<LayoutEntry> layouts;
+    for (std::string& name : lay)
+        layouts.push_back({std::move(name), LayoutFormat::Lay});
+    for (std::string& name : shp)
+        layouts.push_back({name + ".shp", LayoutFormat::Shp});
+    if (layouts.empty()) {
+        throw MissingFilesError("No layout was found in the folder \"" + folder.string() +
+                                "\": the game needs at least one .lay or .shp file there.");
+    }
+    // Further files would collide with the numbers of the variants' halls: ignored.
+    if (layouts.size() > kMaxListedLayouts) layouts.resize(kMaxListedLayouts);
+    return layouts;
+}
+
+int32_t SettleMusicNumber(const std::vector<std::string>& music, int32_t musicNumber) {
+    if (musicNumber == -1) {
+        const int32_t night = PositionOf(music, kDefaultMusic);
+        if (night > 0) musicNumber = night;
+    }
+    return std::clamp(musicNumber, 1, std::max(1, static_cast<int32_t>(music.size())));
+}
+
+int32_t DefaultLayoutNumber(const std::vector<LayoutEntry>& layouts, int32_t layoutNumber) {
+    if (layoutNumber != -1) return layoutNumber;
+    const LayoutEntry traditional{std::string(kDefaultLayout), LayoutFormat::Lay};
+    const auto found = std::find(layouts.begin(), layouts.end(), traditional);
+    return found == layouts.end() ? 1 : static_cast<int32_t>(found - layouts.begin()) + 1;
+}
+
+TCurrentLayout SettleCurrentLayout(const LayoutCatalog& catalog, int32_t layoutNumber) {
+    const int32_t count = static_cast<int32_t>(catalog.LayoutNames.size());
+    if (layoutNumber > count) layoutNumber = count;
+    if (layoutNumber >= 1) {
+        std::filesystem::path file = catalog.FileOfLayout(layoutNumber);
+        std::error_code error;
+        if (std::filesystem::exists(file, error)) return {layoutNumber, std::move(file)};
+    }
+    return {1, catalog.FileOfLayout(1)};
+}
+
+}  // namespace ribaku

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layouts/catalog.h"
+
+namespace ribaku {
+
+// Names of the files in `folder` that end with `extension` (exactly, case included),
+// without that extension, in no particular order. Folders and names that would be empty
+// are skipped; a missing folder lists nothing.
+std::vector<std::string> ListFileNames(const std::filesystem::path& folder,
+                                       std::string_view extension);
+
+// Musics/*.mid, sorted for the menu. Throws MissingFilesError naming the folder when there
+// is none.
+std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir);
+
+// Layouts/*.lay sorted for the menu, then Layouts/*.shp in directory order; the first 99.
+// Throws MissingFilesError naming the folder when there is none.
+std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir);
+
+// The remembered music, -1 for none: "Night" when there is one, then clamped to 1..count.
+int32_t SettleMusicNumber(const std::vector<std::string>& music, int32_t musicNumber);
+
+// The remembered layout, -1 for none: "Traditional" when listed, else 1.
+int32_t DefaultLayoutNumber(const std::vector<LayoutEntry>& layouts, int32_t layoutNumber);
+
+struct TCurrentLayout {
+    int32_t number = 1;
+    std::filesystem::path file;
+};
+
+// The layout that becomes current for a remembered number: one above the list falls back to
+// the last layout; one below 1, or whose file is gone, to layout 1.
+TCurrentLayout SettleCurrentLayout(const LayoutCatalog& catalog, int32_t layoutNumber);
+
+}  // namespace ribaku
