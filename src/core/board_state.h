@@ -118,6 +118,13 @@ struct TBoardState {
     // The board was emptied in a timed game; every game start clears it.
     bool BoardFinished = false;
 
+    // --- Play: what every game start resets ---
+    int32_t HintIndex = 0;       // which of the possible moves the next hint shows
+    int32_t PenaltySeconds = 0;  // added to the game time by hints, shuffles and misses
+    int32_t PauseElapsed = 0;    // milliseconds played when the last pause began
+    bool GameOverDone = false;   // the end of the game has been shown
+    int32_t MemoryCountdown = 0; // ticks until a Memory pair is judged
+
     // Board coordinates of a cell: the board picture's pixels shifted by (26, 19).
     int CoordX(int column, int level) const { return 20 * column + 6 * level - 20 + BoardOriginX; }
     int CoordY(int row, int level) const { return 25 * row - 6 * level - 40 + BoardOriginY; }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 #include "core/board_state.h"
 #include "core/deal.h"
 #include "core/game_view.h"
+#include "core/music_player.h"
 #include "core/options.h"
 #include "core/random.h"
 #include "core/shuffle.h"
@@ -25,6 +29,16 @@ public:
 
     // The mode setter; hides the welcome panel when leaving it and shows it when entering it.
     void IM(TGameMode mode);
+
+    // Starting a classic game (core/game_start.cpp).
+    void NewGame();
+    void RandomSolitaireGame1Click();
+    void NewRandomSpecificGame1Click();
+    void NewSpecificGame1Click();
+    // Deals LayoutMap and starts the clock. Throws LayoutError, before anything changes,
+    // when the layout cannot be dealt.
+    void BeginGame();
+    void VerticalClick();
 
     // GameSeed for a specific game, else the clock.
     void SeedDeal();
@@ -65,6 +79,25 @@ public:
     // Status line (play/status_line.cpp): a new message, and its animation on each tick.
     void ShowStatus(const std::string& message);
     void StatusTick();
+
+    // --- Sound and music (play/music.cpp): the pieces are the catalog's music ---
+    // The MIDI player (the window's Media), owned by the window; none keeps the music silent.
+    MusicPlayer* Media = nullptr;
+
+    // Start-up: the selected piece starts, and waits paused unless StartMusic is on.
+    void StartMusicAtStartup();
+    // A piece of the Music menu, 1..MusicCount; true when it is now the piece playing.
+    bool LoadMidiClick(int number);
+    // Opens and plays one MIDI file while music is on; true when it now plays.
+    bool SelectedMusic(const std::filesystem::path& path);
+    void PlayMusicClick();
+    void RandomMusicClick();
+    void SetMusicClick();  // the toolbar's "Music" button: pause or resume
+    bool MusicButtonEnabled() const { return options.PlayMusic; }
+    void PlaySoundsClick();
+    void StartMusicClick();
+    // The end-of-piece check; Temps runs it on every tick while "Play music" is on.
+    void MediaNotify();
 
     // --- Layouts (layouts/game_layouts.cpp, layouts/game_save_layout.cpp) ---
     // The layouts and music found beside the program, and the current layout's file and name.

@@ -24,9 +24,15 @@ public:
     virtual void ShowPanelHOF() = 0;
 
     virtual void ShowWelcomePanel(bool shown) = 0;
+    // The pause command's captions: "&Pause" and "Pause", or "&Continue" and "Play".
+    virtual void ShowPauseState(bool paused) = 0;
     // The text of the status bar's message field.
     virtual void SetStatusText(const std::string& text) = 0;
     virtual void PlaySound(const std::string& name) = 0;
+
+    // --- Sound and music ---
+    // The Music menu's check mark goes to piece musicNumber (1-based), off every other piece.
+    virtual void CheckMusic(int musicNumber) = 0;
 
     // Message boxes: Ask returns true for OK.
     virtual bool Ask(const std::string& title, const std::string& text) = 0;

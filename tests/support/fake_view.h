@@ -18,12 +18,17 @@ public:
     void RepaintNow() override { Record("RepaintNow"); }
     // --- Board rendering ---
     void ShowPanelHOF() override { Record("ShowPanelHOF"); }
+    void ShowPauseState(bool paused) override { Record(paused ? "ShowPaused" : "ShowRunning"); }
     void ShowWelcomePanel(bool shown) override { Record(shown ? "ShowWelcome" : "HideWelcome"); }
     void SetStatusText(const std::string& text) override {
         statusText = text;
         Record("Status " + text);
     }
     void PlaySound(const std::string& name) override { Record("PlaySound " + name); }
+    // --- Sound and music ---
+    void CheckMusic(int musicNumber) override {
+        Record("CheckMusic " + std::to_string(musicNumber));
+    }
     bool Ask(const std::string& title, const std::string& text) override;
     void Tell(const std::string& title, const std::string& text) override;
     uint32_t NowMs() override { return nowMs; }

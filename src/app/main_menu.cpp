@@ -1,0 +1,199 @@
+// The main menu `VO`: every entry, shortcut and separator, and the binding of the check
+// marks to the engine's options.
+#include <QMenuBar>
+
+#include "app/ribaku_window.h"
+#include "app/toolbar.h"
+
+namespace ribaku {
+
+QAction* TRibaku::AddCommand(QMenu* menu, const char* caption, const QKeySequence& key,
+                             std::function<void()> handler) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setShortcut(key);
+    if (handler) {
+        connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+    } else {
+        action->setEnabled(false);  // its room is not built yet
+    }
+    return action;
+}
+
+QAction* TRibaku::AddMarkedCommand(QMenu* menu, const char* caption, bool Options::*field,
+                                   std::function<void()> handler, const QKeySequence& key) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setShortcut(key);
+    action->setCheckable(true);
+    // The engine decides whether the option changes; the mark only mirrors it.
+    connect(action, &QAction::triggered, this, [this, handler] {
+        Guarded(handler);
+        SyncMarks();
+    });
+    optionActions_.emplace_back(action, field);
+    return action;
+}
+
+QAction* TRibaku::AddOption(QMenu* menu, const char* caption, bool Options::*field,
+                            std::function<void()> afterToggle, const QKeySequence& key) {
+    return AddMarkedCommand(
+        menu, caption, field,
+        [this, field, afterToggle] {
+            game_.options.*field = !(game_.options.*field);
+            if (afterToggle) afterToggle();
+        },
+        key);
+}
+
+QMenu* TRibaku::AddMenu(const char* title) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+    menus_.push_back(menu);
+    return menu;
+}
+
+void TRibaku::SyncMarks() {
+    const Options& o = game_.options;
+    for (auto& [action, field] : optionActions_)
+        action->setChecked(o.*field);
+    const auto checkData = [](QActionGroup* group, int value) {
+        if (!group) return;
+        for (QAction* a : group->actions())
+            a->setChecked(a->data().toInt() == value);
+    };
+    checkData(highlightGroup_, o.HighlightMode);
+    checkData(backgroundGroup_, o.Background);
+    checkData(tilesetGroup_, o.Tileset);
+}
+
+void TRibaku::BuildMainMenu() {
+    BuildNewMenu();
+    BuildPlayMenu();
+    BuildViewMenu();
+    BuildHighlightMenu();
+    BuildConfigurationMenu();
+    BuildBackgroundMenu();
+    BuildTilesetMenu();
+    BuildHelpMenu();
+    SyncMarks();
+}
+
+void TRibaku::BuildNewMenu() {
+    QMenu* menu = AddMenu("New");
+    const QIcon newGlyph = tools_->glyph(Toolbar::New);
+    AddCommand(menu, "Mah-Jongg Solitaire (Fully Random Game)", Qt::Key_F2, [this] {
+        game_.RandomSolitaireGame1Click();
+    })->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Solitaire (Random Specific Game)", {},
+               [this] { game_.NewRandomSpecificGame1Click(); });
+    AddCommand(menu, "Mah-Jongg Solitaire (Specific Game)", {},
+               [this] { game_.NewSpecificGame1Click(); });
+    menu->addSeparator();
+    AddCommand(menu, "Mah-Jongg Solitaire (2-Player Game)", Qt::SHIFT | Qt::Key_F2, {})
+        ->setIcon(newGlyph);
+    menu->addSeparator();
+    AddCommand(menu, "Mah-Jongg Rivers (Easy)", Qt::Key_F3, {})->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Rivers (Hard)", Qt::SHIFT | Qt::Key_F3, {})->setIcon(newGlyph);
+    menu->addSeparator();
+    AddCommand(menu, "Mah-Jongg Memory (Easy)", Qt::Key_F4, {})->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Memory (Hard)", Qt::SHIFT | Qt::Key_F4, {})->setIcon(newGlyph);
+    menu->addSeparator()->setVisible(false);
+    AddCommand(menu, "Mah-Jongg Clicks", Qt::Key_F5, {})->setVisible(false);
+    menu->addSeparator();
+    AddCommand(menu, "E&xit", Qt::CTRL | Qt::Key_C, [this] {
+        close();
+    })->setIcon(tools_->glyph(Toolbar::Exit));
+}
+
+void TRibaku::BuildPlayMenu() {
+    QMenu* menu = AddMenu("&Play");
+    AddCommand(menu, "&Back", Qt::CTRL | Qt::Key_Z, {})->setIcon(tools_->glyph(Toolbar::Back));
+    AddCommand(menu, "&Hint", Qt::CTRL | Qt::Key_H, {})->setIcon(tools_->glyph(Toolbar::Hint));
+    menu->addSeparator();
+    AddCommand(menu, "&Pause", Qt::Key_F12, {})->setIcon(tools_->glyph(Toolbar::Pause));
+    AddCommand(menu, "Shu&ffle", Qt::CTRL | Qt::Key_S, {})
+        ->setIcon(tools_->glyph(Toolbar::Shuffle));
+    AddCommand(menu, "&Stop", Qt::CTRL | Qt::Key_X, {});
+    AddCommand(menu, "&Restart", Qt::CTRL | Qt::Key_R, {});
+    menu->addSeparator();
+    AddCommand(menu, "&Player Name", {}, {});
+    AddCommand(menu, "Random Seed", {}, {});
+    AddMarkedCommand(menu, "Vertical Variation", &Options::Vertical,
+                     [this] { game_.VerticalClick(); });
+}
+
+void TRibaku::BuildViewMenu() {
+    QMenu* menu = AddMenu("View");
+    AddMarkedCommand(menu, "&Invert selection", &Options::Invert, [this] { game_.InvertClick(); });
+    menu->addSeparator();
+    AddOption(menu, "Cool Menu", &Options::CoolMenu1, [this] { ApplyCoolOptions(); });
+    AddOption(menu, "Cool Mouse", &Options::CoolMouse, [this] { ApplyCoolOptions(); });
+    AddOption(menu, "Cool Toolbar", &Options::CoolToolbar, [this] { ApplyCoolOptions(); });
+    AddOption(menu, "Cool Buttons", &Options::FlatButtons, [this] { ApplyCoolOptions(); });
+    AddOption(menu, "Cool Status", &Options::CoolStatus);
+    menu->addSeparator();
+    AddOption(menu, "&Show Time Left", &Options::ShowTime, {}, Qt::CTRL | Qt::Key_L);
+    AddOption(menu, "Show &Moves Left", &Options::Moves, {}, Qt::CTRL | Qt::Key_M);
+    menu->addSeparator();
+    AddOption(
+        menu, "Show Hall of &Fame", &Options::ShowHallFame, [this] { ArrangeClientArea(); },
+        Qt::CTRL | Qt::Key_F);
+    AddOption(
+        menu, "Show Status Bar", &Options::ShowTitle, [this] { ArrangeClientArea(); },
+        Qt::CTRL | Qt::Key_B);
+    AddOption(
+        menu, "Show &Toolbar", &Options::Toolbar1, [this] { ArrangeClientArea(); },
+        Qt::CTRL | Qt::Key_T);
+}
+
+void TRibaku::BuildHighlightMenu() {
+    QMenu* menu = AddMenu("&Highlight");
+    highlightGroup_ = new QActionGroup(menu);
+    AddChoice(menu, highlightGroup_, "None", 0, [this] { game_.Highlight1Click(); });
+    menu->addSeparator();
+    for (auto [caption, mode] : {std::pair{"Red Rectangle", 1}, std::pair{"Green Rectangle", 3},
+                                 std::pair{"Blue Rectangle", 4}})
+        AddChoice(menu, highlightGroup_, caption, mode,
+                  [this, mode = mode] { game_.Highlight2Click(mode); });
+    menu->addSeparator();
+    AddChoice(menu, highlightGroup_, "Colored Tile", 2, [this] { game_.Highlight3Click(); });
+    menu->addSeparator();
+    AddMarkedCommand(menu, "Show Current Tile", &Options::ShowCurrentTile,
+                     [this] { game_.ShowCurrentTileClick(); });
+    AddOption(menu, "Only Possible Moves", &Options::OnlyPossibleMoves);
+}
+
+void TRibaku::BuildConfigurationMenu() {
+    QMenu* menu = AddMenu("&Configuration");
+    AddOption(menu, "Winnable Layouts (in at least one way)", &Options::Winnable);
+    AddOption(menu, "Winnable Shuffles (in at least one way)", &Options::Shuffable);
+    menu->addSeparator();
+    AddOption(menu, "Enable time tracking for the Hall of fame", &Options::EnableHall);
+    AddMarkedCommand(menu, "Enable 3D shadows on tilesets", &Options::Shadows,
+                     [this] { game_.ShadowsClick(); });
+    AddOption(menu, "Begin game directly at startup", &Options::StartupGame);
+    AddOption(menu, "Switch to 800x600 / High-Color at startup", &Options::Res800);
+    menu->addSeparator();
+    AddOption(menu, "Animate Board while building the tiles", &Options::Animate);
+    AddOption(menu, "Animate Tile Rivers in Mahjongg Rivers", &Options::AnimateTileRivers);
+    menu->addSeparator();
+    AddMarkedCommand(menu, "Run music automatically at startup", &Options::StartMusic,
+                     [this] { game_.StartMusicClick(); });
+    AddMarkedCommand(menu, "Play sound effects", &Options::PlaySounds,
+                     [this] { game_.PlaySoundsClick(); });
+    AddMarkedCommand(menu, "Play music", &Options::PlayMusic, [this] {
+        game_.PlayMusicClick();
+        tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
+    });
+}
+
+void TRibaku::BuildHelpMenu() {
+    QMenu* menu = AddMenu("&Help");
+    AddCommand(menu, "&Contents", Qt::Key_F1, {});
+    AddCommand(menu, "What's New", {}, {});
+    AddCommand(menu, "French Help", {}, {});
+    AddCommand(menu, "View Tiles", {}, {});
+    menu->addSeparator();
+    AddCommand(menu, "&Hall of Fame", Qt::Key_F10, {})->setIcon(tools_->glyph(Toolbar::HallOfFame));
+    AddCommand(menu, "&About...", Qt::Key_F11, {})->setIcon(tools_->glyph(Toolbar::About));
+}
+
+}  // namespace ribaku

@@ -1,0 +1,41 @@
+// The "M&usic" menu and the music player behind it.
+#include <QMenuBar>
+
+#include "app/ribaku_window.h"
+#include "app/toolbar.h"
+#include "media/midi_player.h"
+
+namespace ribaku {
+
+void TRibaku::BuildMusicMenu() {
+    QMenu* menu = AddMenu("M&usic");
+    AddMarkedCommand(menu, "Random Music", &Options::RandomMusic,
+                     [this] { game_.RandomMusicClick(); });
+    menu->addSeparator();
+    musicGroup_ = new QActionGroup(menu);
+    for (int n = 1; n <= game_.catalog.MusicCount(); ++n) {
+        QAction* entry = menu->addAction(QString::fromStdString(game_.catalog.MusicNames[n - 1]));
+        entry->setCheckable(true);
+        musicGroup_->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, n] {
+            Guarded([&] { game_.LoadMidiClick(n); });
+            CheckMusic(game_.catalog.MusicNumber);
+        });
+    }
+    CheckMusic(game_.catalog.MusicNumber);
+}
+
+void TRibaku::StartMusic() {
+    media_ = std::make_unique<MidiPlayer>(MidiOutput::AudioDevice);
+    game_.Media = media_.get();
+    game_.StartMusicAtStartup();
+    tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
+}
+
+void TRibaku::CheckMusic(int musicNumber) {
+    const QList<QAction*> entries = musicGroup_->actions();
+    for (int i = 0; i < entries.size(); ++i)
+        entries[i]->setChecked(i + 1 == musicNumber);
+}
+
+}  // namespace ribaku

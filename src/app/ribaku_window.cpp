@@ -1,0 +1,329 @@
+#include "app/ribaku_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <exception>
+
+#include "app/board_view.h"
+#include "app/status_line.h"
+#include "app/toolbar.h"
+#include "app/welcome_panel.h"
+#include "layouts/layout_file_error.h"
+#include "media/midi_player.h"
+#include "media/sound_effects.h"
+
+// The pictures compiled into the program live in a static library, whose resources must be
+// registered by hand.
+static void RegisterCompiledResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace ribaku {
+namespace {
+
+constexpr int kHallPanelWidth = 92;
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+TRibaku::TRibaku(const std::filesystem::path& programDir) : programDir_(programDir), game_(*this) {
+    setWindowTitle(QStringLiteral("Ribaku 5.36 "));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    clock_.start();
+    RegisterCompiledResources();
+    Init();
+}
+
+TRibaku::~TRibaku() = default;
+
+void TRibaku::Guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TRibaku::Init() {
+    std::filesystem::current_path(programDir_);
+    CreateParts();
+    ReadSettings();
+    BuildMainMenu();
+    ConnectToolbarAndWelcome();
+    PlaceWindow();
+    ArrangeClientArea();
+    try {
+        game_.LoadFiles();
+    } catch (const MissingFilesError& missing) {
+        // Without music or layouts there is nothing to play: say what is missing, then close.
+        startupFailed_ = true;
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              QString::fromLocal8Bit(missing.what()));
+        return;
+    }
+    BuildLayoutMenu();
+    BuildMusicMenu();
+    menuBar()->addMenu(menu(QStringLiteral("&Help")));  // the Help menu stays last
+    CheckLayoutEntry();
+    ApplyCoolOptions();
+
+    game_.state.TilesLeft = kTileCount;
+    game_.state.TileTotal = kTileCount;
+    Guarded([this] { ApplyLayoutLoaded(game_.LoadStartupLayout()); });
+    StartMusic();
+    ActiveTilesetBackground();
+    game_.ColorHighlight();
+
+    connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { Temps(); }); });
+    timer_.start(50);
+}
+
+void TRibaku::CreateParts() {
+    pieces_ = render::LoadBoardPieces(QStringLiteral(":/res"));
+    renderer_ = std::make_unique<render::BoardRenderer>(game_, tileset_, background_, pieces_);
+    effects_ = std::make_unique<SoundEffects>(programDir_, game_.options);
+
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette black = client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client->setPalette(black);
+    setCentralWidget(client);
+    tools_ = new Toolbar(client);
+    board_ = new BoardView(renderer_->Screen(), client);
+    board_->hide();  // until start-up has drawn it
+    renderer_->screenChanged = [this](const QRect& area) { board_->update(area); };
+    hofBox_ = new QLabel(client);
+    hofBox_->setPixmap(QPixmap(Text((programDir_ / "hof.bmp").string())));
+    hofBox_->setScaledContents(true);
+    status_ = new StatusLine(client);
+    welcome_ = new WelcomePanel(board_);
+    welcome_->hide();
+    SetStatusText(" ");
+}
+
+void TRibaku::ReadSettings() {
+    const int screenWidth = screen()->geometry().width();
+    settings_ = ReadSettingsFile(programDir_ / "Ribaku.ini", screenWidth);
+    game_.options = settings_.options;
+    game_.state.LayoutNumber = settings_.BoardNumber;
+    game_.state.GameSeed = settings_.RandomSeed;
+    game_.catalog.ProgramDir = programDir_;
+    game_.catalog.MusicNumber = settings_.MidiNumber;
+    const bool wide = screenWidth >= 800;
+    game_.state.BoardOriginX = wide ? 36 : -5;
+    game_.state.BoardOriginY = wide ? 25 : 0;
+}
+
+void TRibaku::ConnectToolbarAndWelcome() {
+    const auto bind = [this](QAbstractButton* button, std::function<void()> handler) {
+        if (!handler) {
+            button->setEnabled(false);  // its room is not built yet
+            return;
+        }
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded(handler); });
+    };
+    bind(tools_->button(Toolbar::New), [this] { game_.NewGame(); });
+    bind(tools_->button(Toolbar::Music), [this] { game_.SetMusicClick(); });
+    bind(tools_->button(Toolbar::Exit), [this] { close(); });
+    for (auto b : {Toolbar::Back, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause, Toolbar::Help,
+                   Toolbar::About, Toolbar::HallOfFame})
+        bind(tools_->button(b), {});
+
+    bind(welcome_->classic, [this] { game_.RandomSolitaireGame1Click(); });
+    bind(welcome_->exit, [this] { close(); });
+    for (QPushButton* button :
+         {welcome_->twoPlayers, welcome_->riversEasy, welcome_->riversHard, welcome_->memoryEasy,
+          welcome_->memoryHard, welcome_->clicksNewGame, welcome_->help})
+        bind(button, {});
+}
+
+void TRibaku::ArrangeClientArea() {
+    const Options& o = game_.options;
+    int y = 0;
+    const int width = BoardView::kSize.width() + (o.ShowHallFame ? kHallPanelWidth : 0);
+    tools_->setVisible(o.Toolbar1);
+    if (o.Toolbar1) {
+        tools_->setGeometry(0, 0, width, Toolbar::kHeight);
+        y += Toolbar::kHeight;
+    }
+    board_->move(0, y);
+    hofBox_->setGeometry(BoardView::kSize.width(), y, kHallPanelWidth, BoardView::kSize.height());
+    hofBox_->setVisible(o.ShowHallFame);
+    y += BoardView::kSize.height();
+    status_->setVisible(o.ShowTitle);
+    if (o.ShowTitle) {
+        status_->setGeometry(0, y, width, StatusLine::kHeight);
+        y += StatusLine::kHeight;
+    }
+    centralWidget()->setFixedSize(width, y);
+    setFixedSize(width, y + menuBar()->sizeHint().height());
+}
+
+// At the remembered place when the screen is as wide as at the last exit, but never where
+// the window cannot be seen; otherwise centred.
+void TRibaku::PlaceWindow() {
+    const QRect screenRect = screen()->geometry();
+    if (settings_.PreviousRes == screenRect.width()) {
+        const QPoint place(settings_.XPos, settings_.YPos);
+        for (QScreen* candidate : QGuiApplication::screens()) {
+            const QRect visible = candidate->availableGeometry();
+            // Enough of the title bar must lie on a screen to take the window back.
+            if (visible.intersects(QRect(place, QSize(120, 30)))) {
+                move(std::clamp(place.x(), visible.left() - 60, visible.right() - 120),
+                     std::clamp(place.y(), visible.top(), visible.bottom() - 30));
+                return;
+            }
+        }
+    }
+    if (screenRect.width() == 640) {
+        game_.options.ShowHallFame = false;
+        game_.options.Toolbar1 = false;
+        SyncMarks();
+        move(0, 0);
+        return;
+    }
+    ArrangeClientArea();
+    move((screenRect.width() - frameGeometry().width()) / 2,
+         (screenRect.height() - frameGeometry().height()) / 2);
+}
+
+void TRibaku::ApplyCoolOptions() {
+    const Options& o = game_.options;
+    tools_->setBackgroundPicture(o.CoolToolbar);
+    tools_->setFlat(o.FlatButtons);
+    for (QMenu* m : menus_)
+        m->setProperty("coolMenu", o.CoolMenu1);
+    if (o.CoolMouse) {
+        const QPixmap arrow(QStringLiteral(":/res/techno.png"));
+        setCursor(arrow.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(arrow, 0, 0));
+    } else {
+        unsetCursor();
+    }
+}
+
+void TRibaku::Temps() {
+    ++game_.status.TickCount;
+    game_.StatusTick();
+    game_.MediaNotify();
+}
+
+void TRibaku::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (startupFailed_) {
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    Guarded([this] { FormShow(); });
+}
+
+void TRibaku::FormShow() {
+    emit shown();
+    if (game_.state.GameMode != gmNone) return;
+    board_->show();
+    welcome_->move((board_->width() - welcome_->width()) / 2,
+                   (board_->height() - welcome_->height()) / 2);
+    game_.IM(gmWelcome);
+    if (game_.options.StartupGame) game_.NewGame();
+}
+
+void TRibaku::closeEvent(QCloseEvent* event) {
+    if (!startupFailed_) Guarded([this] { FormCloseQuery(); });
+    event->accept();
+}
+
+void TRibaku::FormCloseQuery() {
+    timer_.stop();
+    Settings out = settings_;
+    out.options = game_.options;
+    out.BoardNumber =
+        game_.state.LayoutNumber >= 100 ? game_.state.SavedLayoutNumber : game_.state.LayoutNumber;
+    out.MidiNumber = game_.catalog.MusicNumber;
+    out.RandomSeed = game_.state.GameSeed;
+    out.XPos = x();
+    out.YPos = y();
+    out.WPos = frameGeometry().width();
+    out.HPos = frameGeometry().height();
+    out.PreviousRes = screen()->geometry().width();
+    WriteSettingsFile(programDir_ / "Ribaku.ini", out);
+}
+
+QAction* TRibaku::action(const QString& caption) const {
+    for (QMenu* m : menus_)
+        for (QAction* a : m->actions())
+            if (a->text() == caption) return a;
+    return nullptr;
+}
+
+QMenu* TRibaku::menu(const QString& title) const {
+    for (QMenu* m : menus_)
+        if (m->title() == title) return m;
+    return nullptr;
+}
+
+// ---- GameView -------------------------------------------------------------------------
+
+void TRibaku::FullRedraw() {
+    renderer_->FullRedraw();
+}
+void TRibaku::RedrawTile(int tile) {
+    renderer_->RedrawTile(tile);
+}
+void TRibaku::HLRedrawTile(int tile) {
+    renderer_->HLRedrawTile(tile);
+}
+void TRibaku::ShowFond() {
+    renderer_->ShowFond();
+}
+void TRibaku::RepaintNow() {
+    board_->repaint();
+}
+void TRibaku::ShowPanelHOF() {}
+
+void TRibaku::ShowWelcomePanel(bool shown) {
+    welcome_->setVisible(shown);
+}
+
+void TRibaku::ShowPauseState(bool paused) {
+    if (QAction* pause = action(paused ? QStringLiteral("&Pause") : QStringLiteral("&Continue")))
+        pause->setText(paused ? QStringLiteral("&Continue") : QStringLiteral("&Pause"));
+    tools_->showPaused(paused);
+}
+
+void TRibaku::SetStatusText(const std::string& text) {
+    status_->setStatus(Text(text));
+}
+
+void TRibaku::PlaySound(const std::string& name) {
+    effects_->Play(name);
+}
+
+bool TRibaku::Ask(const std::string& title, const std::string& text) {
+    return QMessageBox::question(this, Text(title), Text(text),
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void TRibaku::Tell(const std::string& title, const std::string& text) {
+    QMessageBox::information(this, Text(title), Text(text));
+}
+
+uint32_t TRibaku::NowMs() {
+    return static_cast<uint32_t>(clock_.elapsed());
+}
+
+TimeOfDay TRibaku::UtcTimeOfDay() {
+    const QTime t = QDateTime::currentDateTimeUtc().time();
+    return TimeOfDay{t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+}  // namespace ribaku

@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QAction>
+#include <QActionGroup>
+#include <QElapsedTimer>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "core/game.h"
+#include "core/game_view.h"
+#include "render/art_files.h"
+#include "render/background.h"
+#include "render/board_pieces.h"
+#include "render/board_renderer.h"
+#include "render/tileset.h"
+
+namespace ribaku {
+
+class BoardView;
+class MidiPlayer;
+class SoundEffects;
+class StatusLine;
+class Toolbar;
+class WelcomePanel;
+
+// The main window: a thin shell that shows what the engine decided and forwards every
+// event to it. Every command enters through Guarded, where file errors become a message.
+class TRibaku : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    explicit TRibaku(const std::filesystem::path& programDir);
+    ~TRibaku() override;
+
+    Game& game() { return game_; }
+    // A menu entry by its caption, for the tests and the menu pictures.
+    QAction* action(const QString& caption) const;
+    QMenu* menu(const QString& title) const;
+    StatusLine* statusLine() const { return status_; }
+    WelcomePanel* welcomePanel() const { return welcome_; }
+    Toolbar* toolbar() const { return tools_; }
+    BoardView* boardView() const { return board_; }
+    const render::BoardRenderer& renderer() const { return *renderer_; }
+    // Start-up could not go on (no music or no layout): the window closes once shown.
+    bool startupFailed() const { return startupFailed_; }
+
+    // GameView
+    void FullRedraw() override;
+    void RedrawTile(int tile) override;
+    void HLRedrawTile(int tile) override;
+    void ShowFond() override;
+    void RepaintNow() override;
+    void ShowPanelHOF() override;
+    void ShowWelcomePanel(bool shown) override;
+    void ShowPauseState(bool paused) override;
+    void SetStatusText(const std::string& text) override;
+    void PlaySound(const std::string& name) override;
+    void CheckMusic(int musicNumber) override;
+    bool Ask(const std::string& title, const std::string& text) override;
+    void Tell(const std::string& title, const std::string& text) override;
+    uint32_t NowMs() override;
+    TimeOfDay UtcTimeOfDay() override;
+
+signals:
+    // The window has been shown for the first time: the splash can go.
+    void shown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Init();
+    void CreateParts();
+    void ReadSettings();
+    void FormShow();
+    void FormCloseQuery();
+    void Temps();
+    void Guarded(const std::function<void()>& command);
+
+    // Menus (main_menu.cpp).
+    void BuildMainMenu();
+    void BuildNewMenu();
+    void BuildPlayMenu();
+    void BuildViewMenu();
+    void BuildHighlightMenu();
+    void BuildConfigurationMenu();
+    void BuildHelpMenu();
+    QAction* AddCommand(QMenu* menu, const char* caption, const QKeySequence& key,
+                        std::function<void()> handler);
+    QAction* AddMarkedCommand(QMenu* menu, const char* caption, bool Options::*field,
+                              std::function<void()> handler, const QKeySequence& key = {});
+    QAction* AddOption(QMenu* menu, const char* caption, bool Options::*field,
+                       std::function<void()> afterToggle = {}, const QKeySequence& key = {});
+    QMenu* AddMenu(const char* title);
+    // Every check mark from the engine's options.
+    void SyncMarks();
+
+    // "&Layout" (layout_menu.cpp).
+    void BuildLayoutMenu();
+    void AddLayoutEntry(int number);
+    void CheckLayoutEntry();
+    void ApplyLayoutLoaded(const TLayoutLoaded& loaded);
+    void SelectLayout1Click();
+
+    // "&Background" and "Tileset" (picture_menus.cpp).
+    void BuildBackgroundMenu();
+    void BuildTilesetMenu();
+    QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* caption, int setting,
+                       std::function<void()> handler);
+    void ChooseBackground(int setting);
+    void None1Click();
+    void LoadBackgroundClick(bool askEvenIfRemembered);
+    void ChooseTileset(int setting);
+    void Load1Click(bool askEvenIfRemembered);
+    std::optional<std::filesystem::path> AskPictureFile(const render::PictureDialog& dialog,
+                                                        std::string& lastLoaded, bool ask);
+    void ActiveTilesetBackground();
+    void RedrawAfterPictureChange();
+
+    // "M&usic" (music_menu.cpp).
+    void BuildMusicMenu();
+    void StartMusic();
+
+    // The client area from the parts shown; the window is as large as they are.
+    void ArrangeClientArea();
+    void PlaceWindow();
+    void ConnectToolbarAndWelcome();
+    void ApplyCoolOptions();
+
+    std::filesystem::path programDir_;
+    Game game_;
+    Settings settings_;
+
+    render::Tileset tileset_;
+    render::Background background_;
+    render::BoardPieces pieces_;
+    std::unique_ptr<render::BoardRenderer> renderer_;
+    std::unique_ptr<MidiPlayer> media_;
+    std::unique_ptr<SoundEffects> effects_;
+
+    BoardView* board_ = nullptr;
+    Toolbar* tools_ = nullptr;
+    StatusLine* status_ = nullptr;
+    WelcomePanel* welcome_ = nullptr;
+    QLabel* hofBox_ = nullptr;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool startupFailed_ = false;
+
+    std::vector<std::pair<QAction*, bool Options::*>> optionActions_;
+    std::vector<QMenu*> menus_;
+    QActionGroup* highlightGroup_ = nullptr;
+    QMenu* layoutMenu_ = nullptr;
+    QActionGroup* layoutGroup_ = nullptr;
+    QActionGroup* backgroundGroup_ = nullptr;
+    QActionGroup* tilesetGroup_ = nullptr;
+    QActionGroup* musicGroup_ = nullptr;
+};
+
+}  // namespace ribaku

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace ribaku {
+
+// The welcome panel `Welcome`, shown over the board while no game runs.
+class WelcomePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit WelcomePanel(QWidget* parent);
+
+    QPushButton* classic;
+    QPushButton* twoPlayers;
+    QPushButton* riversEasy;
+    QPushButton* riversHard;
+    QPushButton* memoryEasy;
+    QPushButton* memoryHard;
+    QPushButton* clicksNewGame;  // its box stays hidden
+    QPushButton* help;
+    QPushButton* exit;
+
+    static constexpr QSize kSize{329, 321};
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QGroupBox* AddBox(const QString& caption, const QRect& place);
+    QPushButton* AddButton(QGroupBox* box, const QString& caption, const QRect& place);
+};
+
+}  // namespace ribaku
