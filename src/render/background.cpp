@@ -1,0 +1,44 @@
+#include "render/background.h"
+
+#include <QPainter>
+
+#include "render/picture_loader.h"
+
+namespace ribaku::render {
+
+Background::Background() : backgroundBitmap_(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
+    backgroundBitmap_.fill(Qt::black);
+}
+
+PictureLoad Background::NouveauFond(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return PictureLoad::FileMissing;
+    SetPicture(LoadPicture(path));
+    return PictureLoad::Loaded;
+}
+
+void Background::SetPicture(const QImage& picture) {
+    if (picture.isNull()) return;
+    QPainter painter(&backgroundBitmap_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const int width = picture.width();
+    const int height = picture.height();
+    if (width >= kBoardWidth && height >= kBoardHeight) {
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+    for (int y = 0; y < kBoardHeight; y += height) {
+        for (int x = 0; x < kBoardWidth; x += width)
+            painter.drawImage(x, y, picture);
+    }
+}
+
+void Background::FillTeal() {
+    QPainter painter(&backgroundBitmap_);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(0, 128, 128));
+    // The outline of a one-pixel pen runs along the inside of the picture's border.
+    painter.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
+}
+
+}  // namespace ribaku::render

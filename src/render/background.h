@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+
+#include "render/picture_error.h"
+
+namespace ribaku::render {
+
+// The board picture's size: the background and every off-screen board image.
+inline constexpr int kBoardWidth = 704;
+inline constexpr int kBoardHeight = 468;
+
+// The picture behind the board, composed once so that every redraw restores it with one copy.
+class Background {
+public:
+    Background();
+
+    // A missing file is reported as FileMissing (the "Background" menu then asks for a
+    // file). Throws PictureError when the file cannot be read; the previous background
+    // then stays.
+    PictureLoad NouveauFond(const std::filesystem::path& path);
+
+    // A picture smaller than the board in either direction is repeated from the top-left
+    // corner; a larger one is drawn once at (0, 0) and cut off at the right and bottom.
+    void SetPicture(const QImage& picture);
+
+    // The "None" background: teal inside a one-pixel black frame.
+    void FillTeal();
+
+    const QImage& BackgroundBitmap() const { return backgroundBitmap_; }
+
+private:
+    QImage backgroundBitmap_;
+};
+
+}  // namespace ribaku::render

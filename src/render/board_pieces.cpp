@@ -1,0 +1,52 @@
+#include "render/board_pieces.h"
+
+#include <QImageReader>
+#include <QSize>
+
+#include "render/picture_error.h"
+
+namespace ribaku::render {
+namespace {
+
+QImage ReadPiece(const QString& folder, const QString& name, QSize size) {
+    const QString path = folder + '/' + name + ".bmp";
+    QImageReader reader(path, "bmp");
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw PictureError(path.toStdString() + ": " + reader.errorString().toStdString());
+    }
+    if (image.size() != size) {
+        throw PictureError(path.toStdString() + ": expected a picture of " +
+                           std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                           " pixels");
+    }
+    return image;
+}
+
+}  // namespace
+
+QImage TransparentWhereBlack(const QImage& picture) {
+    QImage result = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0) line[x] = 0;
+        }
+    }
+    return result;
+}
+
+BoardPieces LoadBoardPieces(const QString& folder) {
+    static constexpr const char* kListResources[6] = {"9", "9", "10", "11", "12", "13"};
+    BoardPieces pieces;
+    for (int i = 0; i < 6; ++i) {
+        pieces.ImageList[i] =
+            TransparentWhereBlack(ReadPiece(folder, kListResources[i], QSize(10, 20)));
+    }
+    pieces.ImageListHoriz = TransparentWhereBlack(ReadPiece(folder, "3", QSize(20, 10)));
+    pieces.Filled =
+        ReadPiece(folder, "filled", QSize(40, 50)).convertToFormat(QImage::Format_RGB32);
+    return pieces;
+}
+
+}  // namespace ribaku::render

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+
+namespace ribaku::render {
+
+// The small pictures the board drawing lays over tiles: the shadow pieces and the white
+// face that inverts a marked tile.
+struct BoardPieces {
+    // Six 10 x 20 pieces and one 20 x 10 piece, transparent where their bitmap is black.
+    std::array<QImage, 6> ImageList;
+    QImage ImageListHoriz;
+    // 40 x 50 white: its exclusive-or inverts a face.
+    QImage Filled;
+};
+
+// An image list picture with black as its transparent colour, made once into a picture
+// with an alpha channel, so that drawing it is an ordinary blend.
+QImage TransparentWhereBlack(const QImage& picture);
+
+// Reads the pieces from the numbered bitmaps of `folder` (the program's resources):
+// ImageList from 9, 9, 10, 11, 12 and 13, ImageListHoriz from 3, Filled from "filled".
+// Throws PictureError when one is missing, unreadable or not of its size.
+BoardPieces LoadBoardPieces(const QString& folder);
+
+}  // namespace ribaku::render

@@ -1,0 +1,112 @@
+#include "render/board_renderer.h"
+
+#include "render/raster_ops.h"
+
+namespace ribaku::render {
+namespace {
+
+QImage BlackBoardPicture() {
+    QImage image(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+}  // namespace
+
+QRect TDamageRect::Pixels() const {
+    return QRect(QPoint(Left, Top) - kBoardShift, QSize(Right - Left, Bottom - Top));
+}
+
+BoardRenderer::BoardRenderer(Game& game, const Tileset& tileset, const Background& background,
+                             const BoardPieces& pieces)
+    : game_(game),
+      tileset_(tileset),
+      background_(background),
+      pieces_(pieces),
+      backBuffer_(BlackBoardPicture()),
+      screen_(BlackBoardPicture()) {}
+
+void BoardRenderer::FullRedraw() {
+    DamageRect = TDamageRect{};
+    Redraw();
+}
+
+void BoardRenderer::RedrawTile(int tile) {
+    if (tile < 0 || tile > kTileCount) return;
+    const TBoardState& s = game_.state;
+    const TCellPos& p = s.TilePos[tile];
+    const int X = s.CoordX(p.column, p.level);
+    const int Y = s.CoordY(p.row, p.level);
+    // Shadows reach 10 pixels beyond the tile box on each side.
+    RedrawArea(game_.options.Shadows ? TDamageRect{X - 16, Y - 10, X + 50, Y + 66}
+                                     : TDamageRect{X - kEdge, Y, X + kFaceWidth, Y + kTileHeight});
+}
+
+void BoardRenderer::HLRedrawTile(int tile) {
+    if (tile < 0 || tile > kTileCount) return;
+    const TBoardState& s = game_.state;
+    const TCellPos& p = s.TilePos[tile];
+    const int X = s.CoordX(p.column, p.level);
+    const int Y = s.CoordY(p.row, p.level);
+    RedrawArea(TDamageRect{X, Y, X + kFaceWidth, Y + kFaceHeight});
+}
+
+void BoardRenderer::RedrawArea(const TDamageRect& area) {
+    DamageRect = area;
+    Redraw();
+    DamageRect = TDamageRect{};
+}
+
+void BoardRenderer::Redraw() {
+    if (game_.RedrawHandsOver()) return;
+    const bool whole = DamageRect.IsWholeBoard();
+    const QRect pixels = whole ? backBuffer_.rect() : DamageRect.Pixels() & backBuffer_.rect();
+    {
+        QPainter painter(&backBuffer_);
+        // Nothing outside the damage changes, so the back buffer always equals a full redraw.
+        painter.setClipRect(pixels);
+        BitBlt(painter, pixels.topLeft(), background_.BackgroundBitmap(), pixels, Rop::Copy);
+        if (game_.state.GameMode == gmClicks) {
+            if (RedrawClicks) RedrawClicks(painter);
+        } else {
+            DrawTiles(painter);
+        }
+    }
+    CopyToScreen(pixels);
+}
+
+// Columns right to left and rows top to bottom, so that each tile covers the edges of the
+// tiles to its right and above it; levels bottom up.
+void BoardRenderer::DrawTiles(QPainter& painter) {
+    const TBoardState& s = game_.state;
+    for (int l = 1; l <= kMapLevels; ++l) {
+        for (int c = kMapColumns; c >= 1; --c) {
+            for (int r = 1; r <= kMapRows; ++r) {
+                const uint8_t cell = s.Board(c, r, l);
+                if (HoldsDrawnTile(cell) || s.EditCursor == TCellPos{c, r, l}) {
+                    ShowIt(painter, c, r, l, cell);
+                }
+            }
+        }
+    }
+}
+
+void BoardRenderer::CopyToScreen(const QRect& pixels) {
+    if (pixels.isEmpty()) return;
+    {
+        QPainter painter(&screen_);
+        BitBlt(painter, pixels.topLeft(), backBuffer_, pixels, Rop::Copy);
+    }
+    if (screenChanged) screenChanged(pixels);
+}
+
+void BoardRenderer::ShowFond() {
+    {
+        QPainter painter(&screen_);
+        const QImage& picture = background_.BackgroundBitmap();
+        BitBlt(painter, QPoint(0, 0), picture, picture.rect(), Rop::Copy);
+    }
+    if (screenChanged) screenChanged(screen_.rect());
+}
+
+}  // namespace ribaku::render

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+
+#include "core/game.h"
+#include "render/background.h"
+#include "render/board_pieces.h"
+#include "render/tileset.h"
+
+namespace ribaku::render {
+
+// Board coordinates are the board picture's pixels shifted by this much.
+inline constexpr QPoint kBoardShift{26, 19};
+
+// Cells holding 1..154 are drawn; 0 is empty and 155 a position not dealt yet.
+inline bool HoldsDrawnTile(uint8_t cell) {
+    return cell >= 1 && cell < kUndealt;
+}
+
+// The part of the board a redraw restores, in board coordinates, right and bottom
+// excluded. Bottom = -1 marks the whole board.
+struct TDamageRect {
+    int32_t Left = -1;
+    int32_t Top = -1;
+    int32_t Right = -1;
+    int32_t Bottom = -1;
+
+    bool IsWholeBoard() const { return Bottom == -1; }
+    // The same area in the board picture's pixels.
+    QRect Pixels() const;
+};
+
+// Composes the board off screen (background, then the tiles level by level with their
+// edges, marks and shadows) and copies the result, or only its damaged part, to the
+// screen picture the window shows. The same state always gives the same pixels.
+class BoardRenderer {
+public:
+    BoardRenderer(Game& game, const Tileset& tileset, const Background& background,
+                  const BoardPieces& pieces);
+
+    // The whole board.
+    void FullRedraw();
+    // A tile and, with shadows on, the shadows around it. Call it after the tile left or
+    // entered Board and before its TilePos changes, so that its old place is repainted.
+    void RedrawTile(int tile);
+    // A tile's face only: the pointer highlight.
+    void HLRedrawTile(int tile);
+    // Redraws DamageRect (or everything for the marker), after the end-of-game test.
+    void Redraw();
+    // The background alone on the screen, hiding the board.
+    void ShowFond();
+
+    // The window's board image: what the screen shows.
+    const QImage& Screen() const { return screen_; }
+    const QImage& BackBuffer() const { return backBuffer_; }
+
+    TDamageRect DamageRect;
+
+    // Told which rectangle of Screen() changed, so that the window repaints it.
+    std::function<void(const QRect&)> screenChanged;
+    // The Clicks game draws its own board in place of the tiles.
+    std::function<void(QPainter&)> RedrawClicks;
+
+private:
+    void RedrawArea(const TDamageRect& area);
+    void DrawTiles(QPainter& painter);
+    void CopyToScreen(const QRect& pixels);
+
+    // show_it.cpp: one tile (or the editor's ghost cell) into BackBuffer.
+    void ShowIt(QPainter& painter, int c, int r, int l, int tile);
+    bool OutsideDamage(int X, int Y) const;
+    void DrawBody(QPainter& painter, QPoint at, QPoint image, bool shortEdge);
+    void DrawPlainFace(QPainter& painter, QPoint at, bool cursor);
+    void DrawFill(QPainter& painter, QPoint at, int tile);
+    void DrawOutline(QPainter& painter, QPoint at);
+
+    Game& game_;
+    const Tileset& tileset_;
+    const Background& background_;
+    const BoardPieces& pieces_;
+    QImage backBuffer_;
+    QImage screen_;
+};
+
+}  // namespace ribaku::render

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "render/background.h"
+#include "render/picture_error.h"
+#include "render/picture_loader.h"
+#include "synthetic_art.h"
+
+namespace ribaku::render {
+namespace {
+
+using namespace ribaku::render::testing;
+
+// Four flat quarters: colours that survive JPEG compression almost unchanged.
+QImage Quarters() {
+    QImage picture(64, 48, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.fillRect(0, 0, 32, 24, QColor(200, 30, 30));
+    painter.fillRect(32, 0, 32, 24, QColor(30, 200, 30));
+    painter.fillRect(0, 24, 32, 24, QColor(30, 30, 200));
+    painter.fillRect(32, 24, 32, 24, QColor(230, 230, 230));
+    return picture;
+}
+
+bool Near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 &&
+           std::abs(a.blue() - b.blue()) <= 8;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray JpegBytes(const QImage& picture) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.jpg");
+    EXPECT_TRUE(picture.save(path, "JPG", 95));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+class Pictures : public ::testing::Test {
+protected:
+    std::filesystem::path Path(const char* name) const { return dir.filePath(name).toStdString(); }
+    QTemporaryDir dir;
+};
+
+TEST_F(Pictures, JpegIsReadWhateverTheCaseOfItsExtension) {
+    const QImage quarters = Quarters();
+    const QByteArray jpeg = JpegBytes(quarters);
+    for (const char* name : {"photo.jpg", "photo.JPG", "photo.Jpg", "photo.jpeg"}) {
+        WriteBytes(dir.filePath(name), jpeg);
+        const QImage read = LoadPicture(Path(name));
+        ASSERT_EQ(read.size(), quarters.size()) << name;
+        EXPECT_EQ(read.format(), QImage::Format_RGB32);
+        for (QPoint p : {QPoint(5, 5), QPoint(50, 5), QPoint(5, 40), QPoint(50, 40)}) {
+            EXPECT_TRUE(Near(read.pixelColor(p), quarters.pixelColor(p))) << name;
+        }
+    }
+    // Anything else is a bitmap.
+    EXPECT_FALSE(IsJpegPath("picture.bmp"));
+    EXPECT_FALSE(IsJpegPath("folder.jpg/picture.bmp"));
+    EXPECT_THROW(LoadPicture(Path("photo.jpg.bmp")), FileError);
+}
+
+TEST_F(Pictures, DamagedJpegIsAnErrorAndNeverEndsTheProgram) {
+    const QByteArray jpeg = JpegBytes(Quarters());
+    WriteBytes(dir.filePath("truncated.jpg"), jpeg.left(jpeg.size() / 2));
+    WriteBytes(dir.filePath("empty.jpg"), QByteArray());
+    WriteBytes(dir.filePath("text.jpg"), "this is no picture at all");
+    WriteBytes(dir.filePath("header.jpg"), jpeg.left(20));
+    for (const char* name : {"truncated.jpg", "empty.jpg", "text.jpg", "header.jpg"}) {
+        try {
+            LoadPicture(Path(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const PictureError& e) {
+            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_THROW(LoadPicture(Path("missing.jpg")), FileError);
+}
+
+TEST_F(Pictures, BitmapThatCannotBeReadLeavesTheBackgroundAsItWas) {
+    Background background;
+    background.FillTeal();
+    const QImage before = background.BackgroundBitmap();
+    WriteBytes(dir.filePath("broken.bmp"), "BM\x10\0\0\0 not a bitmap");
+    EXPECT_THROW(background.NouveauFond(Path("broken.bmp")), PictureError);
+    // A JPEG under a bitmap's name is not taken for a bitmap.
+    WriteBytes(dir.filePath("jpeg.bmp"), JpegBytes(Quarters()));
+    EXPECT_THROW(background.NouveauFond(Path("jpeg.bmp")), PictureError);
+    EXPECT_EQ(background.NouveauFond(Path("missing.bmp")), PictureLoad::FileMissing);
+    EXPECT_EQ(background.BackgroundBitmap(), before);
+}
+
+TEST_F(Pictures, SmallBackgroundIsRepeatedFromTheTopLeftCorner) {
+    Background background;
+    const QImage tile = PositionPicture(100, 100);
+    ASSERT_TRUE(tile.save(dir.filePath("tile.bmp"), "BMP"));
+    ASSERT_EQ(background.NouveauFond(Path("tile.bmp")), PictureLoad::Loaded);
+    const QImage& board = background.BackgroundBitmap();
+    ASSERT_EQ(board.size(), QSize(kBoardWidth, kBoardHeight));
+    // 8 copies across (x = 0 to 700) and 5 down (y = 0 to 400), the last ones cut off.
+    for (int y = 0; y < kBoardHeight; ++y) {
+        for (int x = 0; x < kBoardWidth; ++x) {
+            ASSERT_EQ(board.pixel(x, y), tile.pixel(x % 100, y % 100)) << x << "," << y;
+        }
+    }
+
+    // Wide enough but too low: repeated downwards only.
+    const QImage strip = PositionPicture(800, 300);
+    background.SetPicture(strip);
+    EXPECT_EQ(board.pixel(703, 299), strip.pixel(703, 299));
+    EXPECT_EQ(board.pixel(703, 300), strip.pixel(703, 0));
+    EXPECT_EQ(board.pixel(10, 467), strip.pixel(10, 167));
+}
+
+TEST_F(Pictures, LargeBackgroundIsDrawnOnceUnscaled) {
+    Background background;
+    for (QSize size : {QSize(kBoardWidth, kBoardHeight), QSize(1000, 700)}) {
+        const QImage picture = PositionPicture(size.width(), size.height());
+        background.SetPicture(picture);
+        EXPECT_EQ(background.BackgroundBitmap(), picture.copy(0, 0, kBoardWidth, kBoardHeight));
+    }
+}
+
+TEST_F(Pictures, NoBackgroundIsTealInsideABlackFrame) {
+    Background background;
+    background.SetPicture(PositionPicture(kBoardWidth, kBoardHeight));
+    background.FillTeal();
+    const QImage& board = background.BackgroundBitmap();
+    const QColor teal(0, 128, 128);
+    for (int y = 0; y < kBoardHeight; ++y) {
+        for (int x = 0; x < kBoardWidth; ++x) {
+            const bool frame = x == 0 || y == 0 || x == kBoardWidth - 1 || y == kBoardHeight - 1;
+            ASSERT_EQ(board.pixelColor(x, y), frame ? QColor(Qt::black) : teal) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ribaku::render
