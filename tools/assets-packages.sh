@@ -5,3 +5,5 @@ RIBAKU_ASSET_PACKAGES=()
 RIBAKU_ASSET_PACKAGES+=(fluidsynth sox)
 # Tilesets: the Chinese characters of the faces and the small numbers of flowers and seasons.
 RIBAKU_ASSET_PACKAGES+=(fonts-noto-cjk fonts-dejavu-core)
+# Pictures: calligraphy of the backgrounds and tiles, and the italic serif of the splash title.
+RIBAKU_ASSET_PACKAGES+=(fonts-noto-cjk fonts-dejavu-core fonts-dejavu-extra)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+// Every picture the game ships beside its program or in its resources.
+
+// Board backgrounds: small ones are tiled over the 704 x 468 board picture.
+QImage paintKanji();      // 352 x 234, calligraphy on dark indigo paper
+QImage paintDragons();    // 176 x 156, dragon roundels on dark jade
+QImage paintAndromeda();  // 704 x 468, star field with a spiral galaxy
+QImage paintCatpats();    // 176 x 176, trails of paw prints
+
+// Pictures of the window and its dialogs.
+QImage paintHallOfFamePanel();  // 92 x 468, behind the ten best times
+QImage paintOrange();           // 480 x 360, stretched behind the help dialog's pages
+QImage paintWelcome();          // 329 x 321, behind the welcome panel's buttons
+QImage paintToolbar();          // 100 x 32, tiled behind the toolbar's buttons
+QImage paintSplash();           // 400 x 250, shown while the program starts
