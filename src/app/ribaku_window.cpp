@@ -94,10 +94,6 @@ void TRibaku::CreateParts() {
     effects_ = std::make_unique<SoundEffects>(programDir_, game_.options);
 
     auto* client = new QWidget(this);
-    client->setAutoFillBackground(true);
-    QPalette black = client->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    client->setPalette(black);
     setCentralWidget(client);
     tools_ = new Toolbar(client);
     board_ = new BoardView(renderer_->Screen(), client);
@@ -231,6 +227,7 @@ void TRibaku::FormShow() {
     emit shown();
     if (game_.state.GameMode != gmNone) return;
     board_->show();
+    ShowFond();
     welcome_->move((board_->width() - welcome_->width()) / 2,
                    (board_->height() - welcome_->height()) / 2);
     game_.IM(gmWelcome);
