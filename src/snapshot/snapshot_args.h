@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ribaku::snapshot {
+
+inline constexpr const char* kUsage =
+    "usage: ribaku-snapshot --layout FILE --seed N [--winnable] [--tileset FILE] "
+    "[--background FILE] [--remove K] [--select] [--hint] [--no-shadows] --out FILE.png";
+
+// A command line that cannot be carried out; the message is one line for the user.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct SnapshotArgs {
+    std::filesystem::path layout;
+    int seed = 0;  // the game number, 1..2147483647
+    bool winnable = false;
+    std::optional<std::filesystem::path> tileset;     // else the default beside the program
+    std::optional<std::filesystem::path> background;  // likewise
+    int remove = 0;  // pairs taken off in build order; needs a winnable deal
+    bool select = false;
+    bool hint = false;
+    bool shadows = true;
+    std::filesystem::path out;
+    bool help = false;
+};
+
+// The arguments after the program name. Throws UsageError.
+SnapshotArgs ParseSnapshotArgs(const std::vector<std::string>& args);
+
+}  // namespace ribaku::snapshot

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/game_view.h"
+#include "render/board_renderer.h"
+
+namespace ribaku::snapshot {
+
+// The engine's view of a window that only draws: the board requests go to the renderer,
+// everything else has no one to tell.
+class SnapshotView : public GameView {
+public:
+    render::BoardRenderer* renderer = nullptr;
+
+    void FullRedraw() override {
+        if (renderer) renderer->FullRedraw();
+    }
+    void RedrawTile(int tile) override {
+        if (renderer) renderer->RedrawTile(tile);
+    }
+    void HLRedrawTile(int tile) override {
+        if (renderer) renderer->HLRedrawTile(tile);
+    }
+    void ShowFond() override {
+        if (renderer) renderer->ShowFond();
+    }
+    void RepaintNow() override {}
+    void ShowPanelHOF() override {}
+    void ShowWelcomePanel(bool) override {}
+    void ShowPauseState(bool) override {}
+    void SetStatusText(const std::string&) override {}
+    void PlaySound(const std::string&) override {}
+    void CheckMusic(int) override {}
+    bool Ask(const std::string&, const std::string&) override { return false; }
+    void Tell(const std::string&, const std::string&) override {}
+    uint32_t NowMs() override { return 0; }
+    TimeOfDay UtcTimeOfDay() override { return {}; }
+};
+
+}  // namespace ribaku::snapshot
