@@ -5,7 +5,7 @@ RIBAKU_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
     libfluidsynth-dev timgm6mb-soundfont
-    libjpeg-dev libsimpleini-dev
+    libjpeg-dev libsimpleini-dev libx11-dev libxrandr-dev
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 

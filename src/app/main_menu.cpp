@@ -2,6 +2,7 @@
 // marks to the engine's options.
 #include <QMenuBar>
 
+#include "app/cool_menu.h"
 #include "app/ribaku_window.h"
 #include "app/toolbar.h"
 
@@ -45,7 +46,8 @@ QAction* TRibaku::AddOption(QMenu* menu, const char* caption, bool Options::*fie
 }
 
 QMenu* TRibaku::AddMenu(const char* title) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+    auto* menu = new CoolMenu(QString::fromUtf8(title), this);
+    menuBar()->addMenu(menu);
     menus_.push_back(menu);
     return menu;
 }

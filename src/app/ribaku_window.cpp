@@ -9,6 +9,8 @@
 #include <exception>
 
 #include "app/board_view.h"
+#include "app/cool_menu.h"
+#include "app/display_mode.h"
 #include "app/status_line.h"
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
@@ -116,7 +118,11 @@ void TRibaku::ReadSettings() {
     game_.state.GameSeed = settings_.RandomSeed;
     game_.catalog.ProgramDir = programDir_;
     game_.catalog.MusicNumber = settings_.MidiNumber;
-    const bool wide = screenWidth >= 800;
+    if (game_.options.Res800) {
+        display_ = MakeDisplaySwitch();
+        resolutionChanged_ = SwitchTo800x600(*display_);
+    }
+    const bool wide = screen()->geometry().width() >= 800;
     game_.state.BoardOriginX = wide ? 36 : -5;
     game_.state.BoardOriginY = wide ? 25 : 0;
 }
@@ -198,8 +204,7 @@ void TRibaku::ApplyCoolOptions() {
     const Options& o = game_.options;
     tools_->setBackgroundPicture(o.CoolToolbar);
     tools_->setFlat(o.FlatButtons);
-    for (QMenu* m : menus_)
-        m->setProperty("coolMenu", o.CoolMenu1);
+    for (QMenu* m : menus_) static_cast<CoolMenu*>(m)->setBand(o.CoolMenu1);
     if (o.CoolMouse) {
         const QPixmap arrow(QStringLiteral(":/res/techno.png"));
         setCursor(arrow.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(arrow, 0, 0));
@@ -253,6 +258,7 @@ void TRibaku::FormCloseQuery() {
     out.HPos = frameGeometry().height();
     out.PreviousRes = screen()->geometry().width();
     WriteSettingsFile(programDir_ / "Ribaku.ini", out);
+    if (resolutionChanged_) display_->Restore();
 }
 
 QAction* TRibaku::action(const QString& caption) const {

@@ -26,6 +26,7 @@
 namespace ribaku {
 
 class BoardView;
+class DisplaySwitch;
 class MidiPlayer;
 class SoundEffects;
 class StatusLine;
@@ -155,6 +156,8 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     bool startupFailed_ = false;
+    std::unique_ptr<DisplaySwitch> display_;
+    bool resolutionChanged_ = false;
 
     std::vector<std::pair<QAction*, bool Options::*>> optionActions_;
     std::vector<QMenu*> menus_;
