@@ -1,0 +1,112 @@
+#include "media_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+
+namespace ribaku::testing {
+namespace {
+
+void AppendBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+void AppendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+void AppendTag(std::vector<uint8_t>& out, const char* tag) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(tag[i]));
+}
+
+}  // namespace
+
+std::vector<uint8_t> TestTune() {
+    std::vector<uint8_t> track = {
+        0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // 500000 us per beat
+        0x00, 0xC0, 0x00,                          // acoustic grand piano
+    };
+    const uint8_t chords[3][3] = {{60, 64, 67}, {57, 60, 64}, {55, 59, 62}};
+    for (const auto& chord : chords) {
+        for (uint8_t key : chord)
+            track.insert(track.end(), {0x00, 0x90, key, 96});
+        // 192 ticks later (0x81 0x40) the chord ends, by note-ons of velocity 0.
+        track.insert(track.end(), {0x81, 0x40, 0x90, chord[0], 0});
+        for (int i = 1; i < 3; ++i)
+            track.insert(track.end(), {0x00, 0x90, chord[i], 0});
+    }
+    track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+
+    std::vector<uint8_t> file;
+    AppendTag(file, "MThd");
+    AppendBigEndian(file, 6, 4);
+    AppendBigEndian(file, 0, 2);   // format 0
+    AppendBigEndian(file, 1, 2);   // one track
+    AppendBigEndian(file, 96, 2);  // ticks per beat
+    AppendTag(file, "MTrk");
+    AppendBigEndian(file, static_cast<uint32_t>(track.size()), 4);
+    file.insert(file.end(), track.begin(), track.end());
+    return file;
+}
+
+std::vector<uint8_t> TestWave() {
+    constexpr uint32_t kRate = 22050;
+    constexpr uint32_t kFrames = kRate / 4;
+    std::vector<uint8_t> file;
+    AppendTag(file, "RIFF");
+    AppendLittleEndian(file, 36 + kFrames * 2, 4);
+    AppendTag(file, "WAVE");
+    AppendTag(file, "fmt ");
+    AppendLittleEndian(file, 16, 4);
+    AppendLittleEndian(file, 1, 2);  // PCM
+    AppendLittleEndian(file, 1, 2);  // mono
+    AppendLittleEndian(file, kRate, 4);
+    AppendLittleEndian(file, kRate * 2, 4);
+    AppendLittleEndian(file, 2, 2);
+    AppendLittleEndian(file, 16, 2);
+    AppendTag(file, "data");
+    AppendLittleEndian(file, kFrames * 2, 4);
+    for (uint32_t i = 0; i < kFrames; ++i) {
+        const double s = 8000.0 * std::sin(2 * std::numbers::pi * 880.0 * i / kRate);
+        AppendLittleEndian(file, static_cast<uint16_t>(static_cast<int16_t>(s)), 2);
+    }
+    return file;
+}
+
+void WriteBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << file;
+}
+
+std::filesystem::path FreshFolder() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) /
+                                         "ribaku_media" / test->test_suite_name() / test->name();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+double Rms(std::span<const int16_t> samples) {
+    if (samples.empty()) return 0;
+    double sum = 0;
+    for (int16_t s : samples)
+        sum += static_cast<double>(s) * s;
+    return std::sqrt(sum / static_cast<double>(samples.size())) / 32768.0;
+}
+
+double Peak(std::span<const int16_t> samples) {
+    int peak = 0;
+    for (int16_t s : samples)
+        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    return peak / 32768.0;
+}
+
+}  // namespace ribaku::testing
