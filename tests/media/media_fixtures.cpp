@@ -4,18 +4,12 @@
 
 #include <cmath>
 #include <fstream>
-#include <numbers>
 
 namespace ribaku::testing {
 namespace {
 
 void AppendBigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     for (int i = bytes - 1; i >= 0; --i)
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-void AppendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
@@ -51,30 +45,6 @@ std::vector<uint8_t> TestTune() {
     AppendTag(file, "MTrk");
     AppendBigEndian(file, static_cast<uint32_t>(track.size()), 4);
     file.insert(file.end(), track.begin(), track.end());
-    return file;
-}
-
-std::vector<uint8_t> TestWave() {
-    constexpr uint32_t kRate = 22050;
-    constexpr uint32_t kFrames = kRate / 4;
-    std::vector<uint8_t> file;
-    AppendTag(file, "RIFF");
-    AppendLittleEndian(file, 36 + kFrames * 2, 4);
-    AppendTag(file, "WAVE");
-    AppendTag(file, "fmt ");
-    AppendLittleEndian(file, 16, 4);
-    AppendLittleEndian(file, 1, 2);  // PCM
-    AppendLittleEndian(file, 1, 2);  // mono
-    AppendLittleEndian(file, kRate, 4);
-    AppendLittleEndian(file, kRate * 2, 4);
-    AppendLittleEndian(file, 2, 2);
-    AppendLittleEndian(file, 16, 2);
-    AppendTag(file, "data");
-    AppendLittleEndian(file, kFrames * 2, 4);
-    for (uint32_t i = 0; i < kFrames; ++i) {
-        const double s = 8000.0 * std::sin(2 * std::numbers::pi * 880.0 * i / kRate);
-        AppendLittleEndian(file, static_cast<uint16_t>(static_cast<int16_t>(s)), 2);
-    }
     return file;
 }
 

@@ -13,9 +13,6 @@ namespace ribaku::testing {
 inline constexpr int kTestTuneTicks = 3 * 192;
 std::vector<uint8_t> TestTune();
 
-// A mono 16-bit wave file of a short tone.
-std::vector<uint8_t> TestWave();
-
 void WriteBytes(const std::filesystem::path& file, std::span<const uint8_t> bytes);
 
 // An empty folder of the current test's own.

@@ -12,7 +12,7 @@
 namespace ribaku {
 namespace {
 
-// The three wave files in a folder of their own.
+// The game's three wave files in a folder of their own.
 class SoundEffectsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -26,8 +26,10 @@ protected:
 
     void SetUp() override {
         folder = testing::FreshFolder();
+        const std::filesystem::path data = std::filesystem::path(RIBAKU_SOURCE_DIR) / "data";
         for (const char* name : {"select", "noway", "done"}) {
-            testing::WriteBytes(folder / (std::string(name) + ".wav"), testing::TestWave());
+            const std::string file = std::string(name) + ".wav";
+            std::filesystem::copy_file(data / file, folder / file);
         }
     }
 

@@ -251,17 +251,5 @@ TEST_F(Music, APlayerThatCannotBeHeardSaysWhyWhenMusicStarts) {
     EXPECT_EQ(player.state, MusicState::Playing);
 }
 
-TEST_F(Music, EffectsAndAutomaticStartAreTogglesThatLeaveTheMusicAlone) {
-    game.StartMusicAtStartup();
-    game.PlaySoundsClick();
-    game.StartMusicClick();
-    EXPECT_FALSE(game.options.PlaySounds);
-    EXPECT_FALSE(game.options.StartMusic);
-    game.PlaySoundsClick();
-    EXPECT_TRUE(game.options.PlaySounds);
-    EXPECT_EQ(player.calls.size(), 1u);
-    EXPECT_EQ(player.state, MusicState::Playing);
-}
-
 }  // namespace
 }  // namespace ribaku
