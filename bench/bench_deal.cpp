@@ -1,8 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "core/deal.h"
 #include "core/freedom.h"
 #include "core/shuffle.h"
+#include "layouts/lay_format.h"
 #include "support/fixture_layouts.h"
 
 namespace ribaku {
@@ -27,6 +31,30 @@ void BM_CreateBoard(benchmark::State& bench) {
         benchmark::Counter(static_cast<double>(restarts), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CreateBoard)->Unit(benchmark::kMicrosecond);
+
+// The shipped layouts, to see how far their deals stay from the restart bound.
+void BM_CreateBoardShipped(benchmark::State& bench, const char* name) {
+    TBoardState s;
+    s.LayoutMap =
+        *ReadLayFile(std::filesystem::path(RIBAKU_SOURCE_DIR) / "data/Layouts" / name).map;
+    uint32_t seed = 1;
+    int64_t restarts = 0;
+    int most = 0;
+    for (auto _ : bench) {
+        TRandom rng{seed++};
+        const int r = CreateBoard(s, rng, DealAnimation{}).stuckRestarts;
+        restarts += r;
+        most = std::max(most, r);
+    }
+    bench.counters["stuck_restarts"] =
+        benchmark::Counter(static_cast<double>(restarts), benchmark::Counter::kAvgIterations);
+    bench.counters["most_restarts"] = most;
+}
+BENCHMARK_CAPTURE(BM_CreateBoardShipped, Traditional, "Traditional.lay")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CreateBoardShipped, BigTower, "Big Tower.lay")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CreateBoardShipped, Spiral, "Spiral.lay")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_CreateBoardShipped, Pyramid, "Pyramid.lay")->Unit(benchmark::kMicrosecond);
 
 void BM_PlainDeal(benchmark::State& bench) {
     TBoardState s = FreshFixture();

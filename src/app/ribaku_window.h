@@ -69,6 +69,17 @@ public:
     void Tell(const std::string& title, const std::string& text) override;
     uint32_t NowMs() override;
     TimeOfDay UtcTimeOfDay() override;
+    // --- Play: status bar, pause glyphs, side panel, help dialog (play_view.cpp) ---
+    void SetTilesLeftText(const std::string& text) override;
+    void SetMovesLeftText(const std::string& text) override;
+    void SetTimeText(const std::string& text) override;
+    void SetPauseButtons() override;
+    void RedrawHOF() override;
+    void ShowCurrentTileBox(int tile) override;
+    void CallHelp(HelpPage page) override;
+    // Shows the help dialog on `page` modally and returns when it is closed; the game
+    // pauses and resumes around it (Game::CallHelp). Unset, no dialog opens.
+    std::function<void(HelpPage)> openHelp;
 
 signals:
     // The window has been shown for the first time: the splash can go.

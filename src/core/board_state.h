@@ -125,6 +125,10 @@ struct TBoardState {
     bool GameOverDone = false;   // the end of the game has been shown
     int32_t MemoryCountdown = 0; // ticks until a Memory pair is judged
 
+    // --- Play: the pointer (play/selection.cpp) ---
+    int32_t HoverTile = 0;          // tile under the pointer that passed the hover test
+    int32_t PreviousHoverTile = 0;  // HoverTile before the current pointer move
+
     // Board coordinates of a cell: the board picture's pixels shifted by (26, 19).
     int CoordX(int column, int level) const { return 20 * column + 6 * level - 20 + BoardOriginX; }
     int CoordY(int row, int level) const { return 25 * row - 6 * level - 40 + BoardOriginY; }

@@ -11,6 +11,10 @@
 #include "core/random.h"
 #include "core/shuffle.h"
 #include "play/status_line.h"
+#include "play/hall_of_fame.h"
+#include "play/mouse_button.h"
+#include "play/options_page.h"
+#include "play/variant_rules.h"
 #include "layouts/catalog.h"
 
 namespace ribaku {
@@ -119,7 +123,78 @@ public:
     // "Play this layout": false when the chooser has read no layout.
     bool PlayChosenLayout(const TChooser& chooser);
 
+    // --- Play (play/): selection, moves, clock and pause, end of game, hall of fame ---
+    // The variants' and the editor's rules, where the play hands over to them.
+    TVariantRules variants;
+    THallOfFame hall;
+
+    // Pointer input (play/selection.cpp). ButtonDown and FormMouseMove take the point in
+    // the board picture's pixels; ChoisitPai the point relative to the board origin.
+    void ButtonDown(int x, int y, TMouseButton button);
+    void FormMouseMove(int x, int y);
+    void ChoisitPai(int x, int y, int col, int row, TMouseButton button);
+    void SonOK(int tile);
+    void TestStile2();
+    // Records a pair on the history at the depth TileTotal - TilesLeft: the first tile at
+    // `firstPos` (where it lay before a Rivers slide), the second where it lies.
+    void PushPair(int first, const TCellPos& firstPos, int second);
+    // Takes LastPair1 and LastPair2 off the board, clears the selection, plays "done".
+    void RemoveLastPair();
+
+    // Moves, hints, undo and reshuffle (play/moves.cpp).
+    bool IsTileFree(int tile) const;  // Dispo, or Dispo_Vertical with "Vertical Variation"
+    void IsItFree();
+    void Hint();
+    void Back();
+    void GoBack();
+    void BackHistory();
+    void Restart();
+    void Stop();
+    void Shuffle1Click();
+    void NStatus();
+    void OnlyPossibleMovesClick();
+
+    // The 50 ms timer, the status bar, pause and focus (play/clock.cpp).
+    void Temps();
+    void WriteScore();
+    void PauseClick();
+    void SetPauseButtons();
+    void ShowTimeClick();
+    void FormActivate();
+    void FormDeactivate();
+    // Every help page opens through here: the game is paused while the dialog is shown
+    // (never during a two-player game) and afterwards returns to the mode it had.
+    void CallHelp(HelpPage page);
+
+    // End of game (play/end_of_game.cpp): the current game into the hall of LayoutNumber.
+    void AddHall();
+
+    // Hall of fame (play/hall_of_fame.cpp, play/hall_page.cpp). "Hallfame.ini" beside the
+    // program is read after LoadFiles and written when the program closes; both throw
+    // FileError, and a failed write leaves the file as it was.
+    void LoadHallOfFame();
+    void WriteHallOfFame();
+    // A layout saved under a new number: its hall from the file, short entries as they are.
+    void LoadLayoutHall(int number);
+    THallPanel PanelHOF() const;  // what ShowPanelHOF draws
+    void ShowHallPanel();         // "Show Hall of Fame"; the window then resizes itself
+    void ShowScores();            // "Hall of Fame": the help dialog on its hall page
+    THallList GenerateList(int hallIndex) const;
+    // "You reached rank #3, Ann ! Your score : 05:23", for the page opened by a new entry.
+    std::string HallRankMessage() const;
+    // The drop-down item's hall back to its defaults, after confirmation.
+    void DeleteHighscoresClick(int item);
+    // The hall page's name box: renames the new entry.
+    void HallEdit1Change(const std::string& text);
+    // The options page's boxes.
+    void PlayerNameChange(const std::string& text);
+    GameNumberText RandomSeedChange(const std::string& text);
+
 private:
+    // The two steps of ChoisitPai (play/selection.cpp).
+    void SelectTile(int tile);
+    void EvaluatePair();
+
     bool DealAnimates() const;
     DealAnimation AnimationForDeal();
     DealAnimation AnimationForShuffle();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/help_page.h"
 #include "core/random.h"
 
 namespace ribaku {
@@ -33,6 +34,20 @@ public:
     // --- Sound and music ---
     // The Music menu's check mark goes to piece musicNumber (1-based), off every other piece.
     virtual void CheckMusic(int musicNumber) = 0;
+
+    // --- Play: status bar, pause glyphs, side panel, help dialog ---
+    // The value fields of the status bar; an empty text empties the field.
+    virtual void SetTilesLeftText(const std::string& text) = 0;
+    virtual void SetMovesLeftText(const std::string& text) = 0;
+    virtual void SetTimeText(const std::string& text) = 0;
+    // The menu items Back, Hint, Shuffle and Pause take the glyphs of their toolbar buttons.
+    virtual void SetPauseButtons() = 0;
+    // Copies the side panel's working picture to the screen.
+    virtual void RedrawHOF() = 0;
+    // The side panel's current-tile box shows the face of `tile`; 0 clears it.
+    virtual void ShowCurrentTileBox(int tile) = 0;
+    // Shows the help dialog on `page`, modally; returns when it is closed.
+    virtual void CallHelp(HelpPage page) = 0;
 
     // Message boxes: Ask returns true for OK.
     virtual bool Ask(const std::string& title, const std::string& text) = 0;

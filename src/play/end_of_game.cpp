@@ -1,9 +1,11 @@
-// The end of a game as every board redraw sees it.
+// The end of a game as every board redraw sees it: the result, and the hall of fame.
 #include "core/game.h"
+#include "play/time_text.h"
 
 namespace ribaku {
 
 bool Game::RedrawHandsOver() {
+    if (hall.HallPanelDirty) view_.ShowPanelHOF();
     if (state.TilesLeft == 0 && state.GameMode != gmEditor && state.ElapsedSeconds > 0) {
         state.BoardFinished = true;
     }
@@ -12,10 +14,46 @@ bool Game::RedrawHandsOver() {
     return true;
 }
 
-// The board stays hidden behind the background; the result and the hall of fame follow
-// with the end-of-game rules.
+// Also reached by every redraw while paused, where it only keeps the board hidden: a pause
+// never ends an unfinished game.
 void Game::GameOver() {
+    TBoardState& s = state;
     view_.ShowFond();
+    if (s.GameMode == gmTwoPlayers) {
+        if (variants.TwoPlayerVerdict) variants.TwoPlayerVerdict();
+        IM(gmGameOver);
+    } else if (s.BoardFinished && !s.GameOverDone) {
+        s.GameOverDone = true;
+        WriteScore();
+        Stop();
+        const int total = s.ElapsedSeconds + s.PenaltySeconds;
+        std::string message = "Congratulations !! You WON !";
+        if (options.EnableHall) {
+            message = "You WON ! Your time is : " + MinutesSeconds(total);
+            IM(gmGameOver);
+            const int hallIndex = s.LayoutNumber;
+            if (hallIndex >= 1 && hallIndex <= kHallIndexCount &&
+                total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
+                AddHall();
+                view_.ShowPanelHOF();
+                hall.HallFromGameOver = true;
+                CallHelp(HelpPage::HallOfFame);  // the dialog returns to the game-over mode
+                hall.HallFromGameOver = false;
+            }
+        }
+        ShowStatus(message);
+    }
+    // A later pause and resume (the help dialog does both) comes back to the game over.
+    if (s.BoardFinished) s.PausedMode = gmGameOver;
+}
+
+void Game::AddHall() {
+    const int index = state.LayoutNumber;
+    if (index < 1 || index > kHallIndexCount) return;
+    const int rank =
+        AddHallEntry(hall.HallTable, index, state.ElapsedSeconds + state.PenaltySeconds,
+                     state.PenaltySeconds, options.PlayerName);
+    if (rank > 0) hall.HallNewRank = rank;
 }
 
 }  // namespace ribaku

@@ -34,6 +34,14 @@ public:
     void Tell(const std::string&, const std::string&) override {}
     uint32_t NowMs() override { return 0; }
     TimeOfDay UtcTimeOfDay() override { return {}; }
+    // --- Play: no status bar, side panel or dialog to show them ---
+    void SetTilesLeftText(const std::string&) override {}
+    void SetMovesLeftText(const std::string&) override {}
+    void SetTimeText(const std::string&) override {}
+    void SetPauseButtons() override {}
+    void RedrawHOF() override {}
+    void ShowCurrentTileBox(int) override {}
+    void CallHelp(HelpPage) override {}
 };
 
 }  // namespace ribaku::snapshot

@@ -281,7 +281,7 @@ TEST(BoardDrawing, FinishedOrPausedBoardIsNotDrawnAndShowsTheBackground) {
     won.game.state.ElapsedSeconds = 1;
     won.renderer.RedrawTile(kTile);
     EXPECT_TRUE(won.game.state.BoardFinished);
-    EXPECT_EQ(won.view.Count("ShowFond"), 1);
+    EXPECT_GE(won.view.Count("ShowFond"), 1);  // the end of the game shows it again
 
     // Within the first second, or in the editor, an empty board is just drawn empty.
     RenderHarness early;

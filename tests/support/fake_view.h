@@ -29,6 +29,18 @@ public:
     void CheckMusic(int musicNumber) override {
         Record("CheckMusic " + std::to_string(musicNumber));
     }
+    // --- Play ---
+    void SetTilesLeftText(const std::string& text) override { tilesText = text; }
+    void SetMovesLeftText(const std::string& text) override { movesText = text; }
+    void SetTimeText(const std::string& text) override { timeText = text; }
+    void SetPauseButtons() override { Record("SetPauseButtons"); }
+    void RedrawHOF() override { Record("RedrawHOF"); }
+    void ShowCurrentTileBox(int tile) override { Record("CurrentTile " + std::to_string(tile)); }
+    void CallHelp(HelpPage page) override {
+        Record("CallHelp " + std::to_string(static_cast<int>(page)));
+    }
+    std::string tilesText, movesText, timeText;
+
     bool Ask(const std::string& title, const std::string& text) override;
     void Tell(const std::string& title, const std::string& text) override;
     uint32_t NowMs() override { return nowMs; }

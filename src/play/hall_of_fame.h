@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "play/hall_table.h"
+
+namespace ribaku {
+
+// The hall of fame while the program runs: the table, and what the side panel and the
+// hall page of the help dialog need to know about the last entry.
+struct THallOfFame {
+    THallTable HallTable;
+    int32_t HallNewRank = 0;        // rank of the entry added last, drawn bold italic
+    bool HallFromGameOver = false;  // the hall page is open because of a new entry
+    bool HallPanelDirty = false;    // every board redraw repaints the side panel first
+    // The file was read at start-up (or there was none): only then may closing remove the
+    // sections of halls that hold defaults.
+    bool FileRead = false;
+};
+
+// A text drawn with its top-left corner at (x, y) of the side panel.
+struct TPanelText {
+    std::string text;
+    int x = 0;
+    int y = 0;
+};
+
+// One rank of the side panel: the name in white, the time in aqua below it, both bold, and
+// italic too for the entry added last.
+struct THallPanelLine {
+    TPanelText name;
+    TPanelText time;  // MM:SS of the total
+    bool newEntry = false;
+};
+
+// What ShowPanelHOF draws over the panel background.
+struct THallPanel {
+    bool shown = false;                 // "Show Hall of Fame" is on
+    bool empty = false;                 // the editor: the background alone
+    TPanelText hallOf;                  // "HALL OF", yellow, 10-point bold
+    TPanelText fame;                    // "FAME"
+    std::vector<THallPanelLine> lines;  // ranks 1 to 10, 9-point
+};
+
+// One row of the hall page's list: "Rk", "Name", "Time", "Malus".
+struct THallRow {
+    std::string rank;
+    std::string name;
+    std::string time;
+    std::string malus;
+};
+
+// The hall page's list for one hall and the drop-down item that stands for it (-1: none,
+// the Clicks hall has no item).
+struct THallList {
+    int item = -1;
+    std::vector<THallRow> rows;
+};
+
+// The hall page's drop-down list: items 0..layoutCount-1 are the layouts, then Rivers Easy
+// and Hard, Memory Easy and Hard. -1 when the hall has no item or the item no hall.
+int HallItemOfIndex(int hallIndex, int layoutCount);
+int HallIndexOfItem(int item, int layoutCount);
+
+}  // namespace ribaku
