@@ -59,6 +59,7 @@ void TRibaku::Guarded(const std::function<void()>& command) {
 void TRibaku::Init() {
     std::filesystem::current_path(programDir_);
     CreateParts();
+    CreateHelpDialog();
     ReadSettings();
     BuildMainMenu();
     ConnectToolbarAndWelcome();

@@ -92,6 +92,7 @@ protected:
 private:
     void Init();
     void CreateParts();
+    void CreateHelpDialog();  // help_dialog_glue.cpp
     void ReadSettings();
     void FormShow();
     void FormCloseQuery();
