@@ -8,8 +8,7 @@
 namespace ribaku {
 
 void TRibaku::BuildLayoutMenu() {
-    layoutMenu_ = menuBar()->addMenu(QStringLiteral("&Layout"));
-    menus_.push_back(layoutMenu_);
+    layoutMenu_ = AddMenu("&Layout");
     AddCommand(layoutMenu_, "Select Layout", {}, [this] { SelectLayout1Click(); });
     AddCommand(layoutMenu_, "Create Layout", {}, {});
     AddCommand(layoutMenu_, "Edit Layout", {}, {});

@@ -107,17 +107,24 @@ void TRibaku::BuildNewMenu() {
 
 void TRibaku::BuildPlayMenu() {
     QMenu* menu = AddMenu("&Play");
-    AddCommand(menu, "&Back", Qt::CTRL | Qt::Key_Z, {})->setIcon(tools_->glyph(Toolbar::Back));
-    AddCommand(menu, "&Hint", Qt::CTRL | Qt::Key_H, {})->setIcon(tools_->glyph(Toolbar::Hint));
+    AddCommand(menu, "&Back", Qt::CTRL | Qt::Key_Z, [this] {
+        game_.Back();
+    })->setIcon(tools_->glyph(Toolbar::Back));
+    AddCommand(menu, "&Hint", Qt::CTRL | Qt::Key_H, [this] {
+        game_.Hint();
+    })->setIcon(tools_->glyph(Toolbar::Hint));
     menu->addSeparator();
-    AddCommand(menu, "&Pause", Qt::Key_F12, {})->setIcon(tools_->glyph(Toolbar::Pause));
-    AddCommand(menu, "Shu&ffle", Qt::CTRL | Qt::Key_S, {})
-        ->setIcon(tools_->glyph(Toolbar::Shuffle));
-    AddCommand(menu, "&Stop", Qt::CTRL | Qt::Key_X, {});
-    AddCommand(menu, "&Restart", Qt::CTRL | Qt::Key_R, {});
+    AddCommand(menu, "&Pause", Qt::Key_F12, [this] {
+        game_.PauseClick();
+    })->setIcon(tools_->glyph(Toolbar::Pause));
+    AddCommand(menu, "Shu&ffle", Qt::CTRL | Qt::Key_S, [this] {
+        game_.Shuffle1Click();
+    })->setIcon(tools_->glyph(Toolbar::Shuffle));
+    AddCommand(menu, "&Stop", Qt::CTRL | Qt::Key_X, [this] { game_.Stop(); });
+    AddCommand(menu, "&Restart", Qt::CTRL | Qt::Key_R, [this] { game_.Restart(); });
     menu->addSeparator();
-    AddCommand(menu, "&Player Name", {}, {});
-    AddCommand(menu, "Random Seed", {}, {});
+    AddCommand(menu, "&Player Name", {}, [this] { game_.CallHelp(HelpPage::Options); });
+    AddCommand(menu, "Random Seed", {}, [this] { game_.CallHelp(HelpPage::Options); });
     AddMarkedCommand(menu, "Vertical Variation", &Options::Vertical,
                      [this] { game_.VerticalClick(); });
 }
@@ -132,11 +139,19 @@ void TRibaku::BuildViewMenu() {
     AddOption(menu, "Cool Buttons", &Options::FlatButtons, [this] { ApplyCoolOptions(); });
     AddOption(menu, "Cool Status", &Options::CoolStatus);
     menu->addSeparator();
-    AddOption(menu, "&Show Time Left", &Options::ShowTime, {}, Qt::CTRL | Qt::Key_L);
-    AddOption(menu, "Show &Moves Left", &Options::Moves, {}, Qt::CTRL | Qt::Key_M);
+    AddMarkedCommand(
+        menu, "&Show Time Left", &Options::ShowTime, [this] { game_.ShowTimeClick(); },
+        Qt::CTRL | Qt::Key_L);
+    AddMarkedCommand(
+        menu, "Show &Moves Left", &Options::Moves, [this] { game_.NStatus(); },
+        Qt::CTRL | Qt::Key_M);
     menu->addSeparator();
-    AddOption(
-        menu, "Show Hall of &Fame", &Options::ShowHallFame, [this] { ArrangeClientArea(); },
+    AddMarkedCommand(
+        menu, "Show Hall of &Fame", &Options::ShowHallFame,
+        [this] {
+            game_.ShowHallPanel();
+            ArrangeClientArea();
+        },
         Qt::CTRL | Qt::Key_F);
     AddOption(
         menu, "Show Status Bar", &Options::ShowTitle, [this] { ArrangeClientArea(); },
@@ -160,7 +175,8 @@ void TRibaku::BuildHighlightMenu() {
     menu->addSeparator();
     AddMarkedCommand(menu, "Show Current Tile", &Options::ShowCurrentTile,
                      [this] { game_.ShowCurrentTileClick(); });
-    AddOption(menu, "Only Possible Moves", &Options::OnlyPossibleMoves);
+    AddMarkedCommand(menu, "Only Possible Moves", &Options::OnlyPossibleMoves,
+                     [this] { game_.OnlyPossibleMovesClick(); });
 }
 
 void TRibaku::BuildConfigurationMenu() {
@@ -189,13 +205,17 @@ void TRibaku::BuildConfigurationMenu() {
 
 void TRibaku::BuildHelpMenu() {
     QMenu* menu = AddMenu("&Help");
-    AddCommand(menu, "&Contents", Qt::Key_F1, {});
-    AddCommand(menu, "What's New", {}, {});
-    AddCommand(menu, "French Help", {}, {});
-    AddCommand(menu, "View Tiles", {}, {});
+    AddCommand(menu, "&Contents", Qt::Key_F1, [this] { game_.CallHelp(HelpPage::Help); });
+    AddCommand(menu, "What's New", {}, [this] { game_.CallHelp(HelpPage::WhatsNew); });
+    AddCommand(menu, "French Help", {}, [this] { game_.CallHelp(HelpPage::French); });
+    AddCommand(menu, "View Tiles", {}, [this] { game_.CallHelp(HelpPage::Tiles); });
     menu->addSeparator();
-    AddCommand(menu, "&Hall of Fame", Qt::Key_F10, {})->setIcon(tools_->glyph(Toolbar::HallOfFame));
-    AddCommand(menu, "&About...", Qt::Key_F11, {})->setIcon(tools_->glyph(Toolbar::About));
+    AddCommand(menu, "&Hall of Fame", Qt::Key_F10, [this] {
+        game_.ShowScores();
+    })->setIcon(tools_->glyph(Toolbar::HallOfFame));
+    AddCommand(menu, "&About...", Qt::Key_F11, [this] {
+        game_.CallHelp(HelpPage::About);
+    })->setIcon(tools_->glyph(Toolbar::About));
 }
 
 }  // namespace ribaku

@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <exception>
 
-#include "app/board_view.h"
 #include "app/cool_menu.h"
 #include "app/display_mode.h"
+#include "app/image_view.h"
 #include "app/status_line.h"
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
@@ -28,6 +28,17 @@ namespace ribaku {
 namespace {
 
 constexpr int kHallPanelWidth = 92;
+
+TMouseButton MouseButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return TMouseButton::Left;
+        case Qt::RightButton:
+            return TMouseButton::Right;
+        default:
+            return TMouseButton::Middle;
+    }
+}
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -67,6 +78,7 @@ void TRibaku::Init() {
     ArrangeClientArea();
     try {
         game_.LoadFiles();
+        game_.LoadHallOfFame();
     } catch (const MissingFilesError& missing) {
         // Without music or layouts there is nothing to play: say what is missing, then close.
         startupFailed_ = true;
@@ -87,7 +99,7 @@ void TRibaku::Init() {
     ActiveTilesetBackground();
     game_.ColorHighlight();
 
-    connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { Temps(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { game_.Temps(); }); });
     timer_.start(50);
 }
 
@@ -99,13 +111,25 @@ void TRibaku::CreateParts() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     tools_ = new Toolbar(client);
-    board_ = new BoardView(renderer_->Screen(), client);
+    board_ = new ImageView(renderer_->Screen(), client);
     board_->hide();  // until start-up has drawn it
     renderer_->screenChanged = [this](const QRect& area) { board_->update(area); };
-    hofBox_ = new QLabel(client);
-    hofBox_->setPixmap(QPixmap(Text((programDir_ / "hof.bmp").string())));
-    hofBox_->setScaledContents(true);
+    hallPanel_.SetPicture(QImage(Text((programDir_ / "hof.bmp").string())));
+    hofBox_ = new ImageView(hallPanel_.HofBox(), client);
+    hallPanel_.boxChanged = [this](const QRect& area) { hofBox_->update(area); };
+    board_->onRelease = [this](QPoint at, Qt::MouseButton button) {
+        Guarded([&] { game_.ButtonDown(at.x(), at.y(), MouseButtonOf(button)); });
+    };
+    board_->onMove = [this](QPoint at) { Guarded([&] { game_.FormMouseMove(at.x(), at.y()); }); };
     status_ = new StatusLine(client);
+    status_->onMovesCaptionClicked = [this] {
+        Guarded([this] { game_.NStatus(); });
+        SyncMarks();
+    };
+    status_->onTimeCaptionClicked = [this] {
+        Guarded([this] { game_.ShowTimeClick(); });
+        SyncMarks();
+    };
     welcome_ = new WelcomePanel(board_);
     welcome_->hide();
     SetStatusText(" ");
@@ -137,33 +161,39 @@ void TRibaku::ConnectToolbarAndWelcome() {
         connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded(handler); });
     };
     bind(tools_->button(Toolbar::New), [this] { game_.NewGame(); });
+    bind(tools_->button(Toolbar::Back), [this] { game_.Back(); });
+    bind(tools_->button(Toolbar::Hint), [this] { game_.Hint(); });
+    bind(tools_->button(Toolbar::Shuffle), [this] { game_.Shuffle1Click(); });
+    bind(tools_->button(Toolbar::Pause), [this] { game_.PauseClick(); });
     bind(tools_->button(Toolbar::Music), [this] { game_.SetMusicClick(); });
+    bind(tools_->button(Toolbar::Help), [this] { game_.CallHelp(HelpPage::Help); });
+    bind(tools_->button(Toolbar::About), [this] { game_.CallHelp(HelpPage::About); });
+    bind(tools_->button(Toolbar::HallOfFame), [this] { game_.ShowScores(); });
     bind(tools_->button(Toolbar::Exit), [this] { close(); });
-    for (auto b : {Toolbar::Back, Toolbar::Hint, Toolbar::Shuffle, Toolbar::Pause, Toolbar::Help,
-                   Toolbar::About, Toolbar::HallOfFame})
-        bind(tools_->button(b), {});
 
     bind(welcome_->classic, [this] { game_.RandomSolitaireGame1Click(); });
+    bind(welcome_->help, [this] { game_.CallHelp(HelpPage::Help); });
     bind(welcome_->exit, [this] { close(); });
     for (QPushButton* button :
          {welcome_->twoPlayers, welcome_->riversEasy, welcome_->riversHard, welcome_->memoryEasy,
-          welcome_->memoryHard, welcome_->clicksNewGame, welcome_->help})
+          welcome_->memoryHard, welcome_->clicksNewGame})
         bind(button, {});
 }
 
 void TRibaku::ArrangeClientArea() {
     const Options& o = game_.options;
     int y = 0;
-    const int width = BoardView::kSize.width() + (o.ShowHallFame ? kHallPanelWidth : 0);
+    const QSize boardSize = board_->size();
+    const int width = boardSize.width() + (o.ShowHallFame ? kHallPanelWidth : 0);
     tools_->setVisible(o.Toolbar1);
     if (o.Toolbar1) {
         tools_->setGeometry(0, 0, width, Toolbar::kHeight);
         y += Toolbar::kHeight;
     }
     board_->move(0, y);
-    hofBox_->setGeometry(BoardView::kSize.width(), y, kHallPanelWidth, BoardView::kSize.height());
+    hofBox_->move(boardSize.width(), y);
     hofBox_->setVisible(o.ShowHallFame);
-    y += BoardView::kSize.height();
+    y += boardSize.height();
     status_->setVisible(o.ShowTitle);
     if (o.ShowTitle) {
         status_->setGeometry(0, y, width, StatusLine::kHeight);
@@ -205,7 +235,8 @@ void TRibaku::ApplyCoolOptions() {
     const Options& o = game_.options;
     tools_->setBackgroundPicture(o.CoolToolbar);
     tools_->setFlat(o.FlatButtons);
-    for (QMenu* m : menus_) static_cast<CoolMenu*>(m)->setBand(o.CoolMenu1);
+    for (QMenu* m : menus_)
+        static_cast<CoolMenu*>(m)->setBand(o.CoolMenu1);
     if (o.CoolMouse) {
         const QPixmap arrow(QStringLiteral(":/res/techno.png"));
         setCursor(arrow.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(arrow, 0, 0));
@@ -214,10 +245,15 @@ void TRibaku::ApplyCoolOptions() {
     }
 }
 
-void TRibaku::Temps() {
-    ++game_.status.TickCount;
-    game_.StatusTick();
-    game_.MediaNotify();
+void TRibaku::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || startupFailed_) return;
+    Guarded([this] {
+        if (isActiveWindow())
+            game_.FormActivate();
+        else
+            game_.FormDeactivate();
+    });
 }
 
 void TRibaku::showEvent(QShowEvent* event) {
@@ -259,6 +295,7 @@ void TRibaku::FormCloseQuery() {
     out.HPos = frameGeometry().height();
     out.PreviousRes = screen()->geometry().width();
     WriteSettingsFile(programDir_ / "Ribaku.ini", out);
+    game_.WriteHallOfFame();
     if (resolutionChanged_) display_->Restore();
 }
 
@@ -292,7 +329,9 @@ void TRibaku::ShowFond() {
 void TRibaku::RepaintNow() {
     board_->repaint();
 }
-void TRibaku::ShowPanelHOF() {}
+void TRibaku::ShowPanelHOF() {
+    if (game_.options.ShowHallFame) hallPanel_.ShowPanelHOF(game_.PanelHOF());
+}
 
 void TRibaku::ShowWelcomePanel(bool shown) {
     welcome_->setVisible(shown);
@@ -312,13 +351,19 @@ void TRibaku::PlaySound(const std::string& name) {
     effects_->Play(name);
 }
 
+// Over the help dialog when it is open, so that the question never hides behind it.
+QWidget* TRibaku::BoxParent() {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : this;
+}
+
 bool TRibaku::Ask(const std::string& title, const std::string& text) {
-    return QMessageBox::question(this, Text(title), Text(text),
+    return QMessageBox::question(BoxParent(), Text(title), Text(text),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void TRibaku::Tell(const std::string& title, const std::string& text) {
-    QMessageBox::information(this, Text(title), Text(text));
+    QMessageBox::information(BoxParent(), Text(title), Text(text));
 }
 
 uint32_t TRibaku::NowMs() {

@@ -21,11 +21,12 @@
 #include "render/background.h"
 #include "render/board_pieces.h"
 #include "render/board_renderer.h"
+#include "render/hall_panel.h"
 #include "render/tileset.h"
 
 namespace ribaku {
 
-class BoardView;
+class ImageView;
 class DisplaySwitch;
 class MidiPlayer;
 class SoundEffects;
@@ -48,7 +49,7 @@ public:
     StatusLine* statusLine() const { return status_; }
     WelcomePanel* welcomePanel() const { return welcome_; }
     Toolbar* toolbar() const { return tools_; }
-    BoardView* boardView() const { return board_; }
+    ImageView* boardView() const { return board_; }
     const render::BoardRenderer& renderer() const { return *renderer_; }
     // Start-up could not go on (no music or no layout): the window closes once shown.
     bool startupFailed() const { return startupFailed_; }
@@ -88,6 +89,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Init();
@@ -96,7 +98,6 @@ private:
     void ReadSettings();
     void FormShow();
     void FormCloseQuery();
-    void Temps();
     void Guarded(const std::function<void()>& command);
 
     // Menus (main_menu.cpp).
@@ -148,6 +149,7 @@ private:
     void PlaceWindow();
     void ConnectToolbarAndWelcome();
     void ApplyCoolOptions();
+    QWidget* BoxParent();
 
     std::filesystem::path programDir_;
     Game game_;
@@ -160,11 +162,12 @@ private:
     std::unique_ptr<MidiPlayer> media_;
     std::unique_ptr<SoundEffects> effects_;
 
-    BoardView* board_ = nullptr;
+    ImageView* board_ = nullptr;
     Toolbar* tools_ = nullptr;
     StatusLine* status_ = nullptr;
     WelcomePanel* welcome_ = nullptr;
-    QLabel* hofBox_ = nullptr;
+    ImageView* hofBox_ = nullptr;
+    render::HallPanel hallPanel_;
     QTimer timer_;
     QElapsedTimer clock_;
     bool startupFailed_ = false;

@@ -32,6 +32,7 @@ void Game::BeginGame() {
     CheckLayoutDealable(state.LayoutMap);
     ColorHighlight();
     view_.ShowPauseState(false);
+    view_.SetPauseButtons();
     // Back from a variant: the classic layout whose menu entry carries the check mark.
     if (state.LayoutNumber >= 100) state.LayoutNumber = state.SavedLayoutNumber;
 

@@ -22,6 +22,7 @@ std::string UpperAtoZ(std::string text) {
 TLayoutLoaded MakeCurrent(Game& game, TLayoutRead read) {
     if (read.map) game.state.LayoutMap = *read.map;
     game.catalog.LayoutName = std::move(read.name);
+    game.hall.HallNewRank = 0;  // no rank of another layout stays marked
     if (game.catalog.StartupLoading) return {kStartupText, false};
     return {"Layout " + UpperAtoZ(game.catalog.LayoutName) + " selected.", true};
 }

@@ -6,20 +6,15 @@
 
 namespace ribaku {
 
-// The board image `Game`: shows the composed board picture and reports the pointer in
-// its own pixels.
-class BoardView : public QWidget {
+// Shows a picture composed elsewhere (the board, the hall-of-fame panel) and reports the
+// pointer in the picture's own pixels.
+class ImageView : public QWidget {
     Q_OBJECT
 public:
-    BoardView(const QImage& picture, QWidget* parent);
-
-    // Repaints the rectangle of the picture now, without waiting for the event loop.
-    void RepaintRect(const QRect& area) { repaint(area); }
+    ImageView(const QImage& picture, QWidget* parent);
 
     std::function<void(QPoint, Qt::MouseButton)> onRelease;
     std::function<void(QPoint)> onMove;
-
-    static constexpr QSize kSize{704, 468};
 
 protected:
     void paintEvent(QPaintEvent* event) override;

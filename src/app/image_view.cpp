@@ -1,26 +1,26 @@
-#include "app/board_view.h"
+#include "app/image_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace ribaku {
 
-BoardView::BoardView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
-    setFixedSize(kSize);
+ImageView::ImageView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+    setFixedSize(picture.size());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardView::paintEvent(QPaintEvent* event) {
+void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), picture_, event->rect());
 }
 
-void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+void ImageView::mouseReleaseEvent(QMouseEvent* event) {
     if (onRelease) onRelease(event->position().toPoint(), event->button());
 }
 
-void BoardView::mouseMoveEvent(QMouseEvent* event) {
+void ImageView::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(event->position().toPoint());
 }
 
