@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/board_view.h"
+#include "app/image_view.h"
 #include "app/choose_layout_dialog.h"
 #include "app/ribaku_window.h"
 #include "app/status_line.h"
