@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "app/image_view.h"
+#include "app/ribaku_window.h"
+#include "core/deal.h"
+#include "program_folder.h"
+
+namespace ribaku {
+namespace {
+
+class WindowPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.WriteSettings("[Ribaku]\nBackground=2\nPlayMusic=0\nPlaySounds=0\n");
+        window = std::make_unique<TRibaku>(folder.path());
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    // The centre of a tile's face, in the board picture's pixels.
+    QPoint FaceCentre(int tile) {
+        const TBoardState& s = window->game().state;
+        const TCellPos& p = s.TilePos[tile];
+        return {s.CoordX(p.column, p.level) - 26 + 20, s.CoordY(p.row, p.level) - 19 + 25};
+    }
+    void Click(int tile) {
+        QTest::mouseClick(window->boardView(), Qt::LeftButton, {}, FaceCentre(tile));
+    }
+    testing::ProgramFolder folder;
+    std::unique_ptr<TRibaku> window;
+};
+
+TEST_F(WindowPlay, ClickingAFreePairOnTheBoardRemovesIt) {
+    Game& game = window->game();
+    game.RandomSolitaireGame1Click();
+    game.IsItFree();
+    int a = 0, b = 0;
+    for (int i = 1; i < game.state.FreeCount && !a; ++i)
+        if (TilesMatch(game.state.FreeList[i], game.state.FreeList[i + 1])) {
+            a = game.state.FreeList[i];
+            b = game.state.FreeList[i + 1];
+        }
+    ASSERT_NE(a, 0) << "the deal has no move";
+    Click(a);
+    EXPECT_EQ(game.state.Selected1, a);
+    Click(b);
+    EXPECT_EQ(game.state.TilesLeft, 142);
+    EXPECT_FALSE(game.state.TilePos[a].OnBoard());
+    EXPECT_FALSE(game.state.TilePos[b].OnBoard());
+}
+
+TEST_F(WindowPlay, AWinnableSpecificGameClearedByClicksEntersTheHallOfFame) {
+    Game& game = window->game();
+    game.options.Winnable = true;
+    game.state.GameSeed = 4242;
+    game.options.PlayerName = "Winner";
+    game.NewSpecificGame1Click();
+
+    // The same deal again, to learn the order in which it can be cleared.
+    TBoardState replay;
+    replay.LayoutMap = game.state.LayoutMap;
+    TRandom rng{4242};
+    const TDealResult deal = CreateBoard(replay, rng, DealAnimation{});
+    ASSERT_EQ(replay.TilePos, game.state.TilePos);
+
+    QString pageShown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            pageShown = modal->windowTitle();
+            modal->close();
+        }
+    });
+    closer.start(50);
+    game.state.GameStartTick -= 61000;  // a minute played: well inside the hall
+    for (int k = 1; k <= deal.buildPairs.count; ++k)
+        Click(replay.Board[deal.buildPairs.pos[k]]);
+    EXPECT_EQ(game.state.TilesLeft, 0);
+    QTest::qWait(300);  // the next ticks end the game
+
+    EXPECT_EQ(game.state.GameMode, gmGameOver);
+    EXPECT_EQ(game.hall.HallNewRank, 1);
+    EXPECT_EQ(game.hall.HallTable.Fields(game.state.LayoutNumber, 1).name, "Winner");
+    EXPECT_EQ(pageShown, QStringLiteral("Ribaku - Help"));
+}
+
+}  // namespace
+}  // namespace ribaku
