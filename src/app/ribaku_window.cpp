@@ -91,6 +91,7 @@ void TRibaku::Init() {
     menuBar()->addMenu(menu(QStringLiteral("&Help")));  // the Help menu stays last
     CheckLayoutEntry();
     ApplyCoolOptions();
+    ShowPanelHOF();
 
     game_.state.TilesLeft = kTileCount;
     game_.state.TileTotal = kTileCount;
