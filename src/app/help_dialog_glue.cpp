@@ -1,5 +1,5 @@
-// The main window's side of the help dialog: made once at start-up, then shown by the
-// engine's CallHelp through openHelp.
+// The main window's side of the help dialog: made once, at its first use, then shown by
+// the engine's CallHelp through openHelp.
 #include "app/help_dialog.h"
 #include "app/ribaku_window.h"
 #include "render/picture_loader.h"
@@ -20,11 +20,19 @@ QImage DecorativePicture(const std::filesystem::path& file) {
 
 }  // namespace
 
+// The dialog is made when it is first asked for: the first screen does not need it, and
+// the window then appears sooner.
+THelpForm& TRibaku::HelpDialog() {
+    if (!help_) {
+        help_ = new THelpForm(game_, tileset_, programDir_, this);
+        help_->LoadTexts(programDir_);
+        help_->SetPicture(DecorativePicture(programDir_ / "orange.jpg"));
+    }
+    return *help_;
+}
+
 void TRibaku::CreateHelpDialog() {
-    auto* help = new THelpForm(game_, tileset_, programDir_, this);
-    help->LoadTexts(programDir_);
-    help->SetPicture(DecorativePicture(programDir_ / "orange.jpg"));
-    openHelp = [help](HelpPage page) { help->Execute(page); };
+    openHelp = [this](HelpPage page) { HelpDialog().Execute(page); };
 }
 
 }  // namespace ribaku

@@ -197,10 +197,7 @@ void TRibaku::BuildConfigurationMenu() {
                      [this] { game_.StartMusicClick(); });
     AddMarkedCommand(menu, "Play sound effects", &Options::PlaySounds,
                      [this] { game_.PlaySoundsClick(); });
-    AddMarkedCommand(menu, "Play music", &Options::PlayMusic, [this] {
-        game_.PlayMusicClick();
-        tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
-    });
+    AddMarkedCommand(menu, "Play music", &Options::PlayMusic, [this] { PlayMusicClick(); });
 }
 
 void TRibaku::BuildHelpMenu() {

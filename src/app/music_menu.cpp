@@ -25,10 +25,22 @@ void TRibaku::BuildMusicMenu() {
     CheckMusic(game_.catalog.MusicNumber);
 }
 
-void TRibaku::StartMusic() {
+// The synthesizer and its SoundFont are loaded only once music is wanted.
+void TRibaku::OpenMusicPlayer() {
+    if (media_) return;
     media_ = std::make_unique<MidiPlayer>(MidiOutput::AudioDevice);
     game_.Media = media_.get();
+}
+
+void TRibaku::StartMusic() {
+    if (game_.options.PlayMusic) OpenMusicPlayer();
     game_.StartMusicAtStartup();
+    tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
+}
+
+void TRibaku::PlayMusicClick() {
+    if (!game_.options.PlayMusic) OpenMusicPlayer();
+    game_.PlayMusicClick();
     tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
 }
 

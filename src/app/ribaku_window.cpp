@@ -28,6 +28,7 @@ namespace ribaku {
 namespace {
 
 constexpr int kHallPanelWidth = 92;
+constexpr int kMusicStartDelayMs = 300;
 
 TMouseButton MouseButtonOf(Qt::MouseButton button) {
     switch (button) {
@@ -96,7 +97,6 @@ void TRibaku::Init() {
     game_.state.TilesLeft = kTileCount;
     game_.state.TileTotal = kTileCount;
     Guarded([this] { ApplyLayoutLoaded(game_.LoadStartupLayout()); });
-    StartMusic();
     ActiveTilesetBackground();
     game_.ColorHighlight();
 
@@ -107,7 +107,6 @@ void TRibaku::Init() {
 void TRibaku::CreateParts() {
     pieces_ = render::LoadBoardPieces(QStringLiteral(":/res"));
     renderer_ = std::make_unique<render::BoardRenderer>(game_, tileset_, background_, pieces_);
-    effects_ = std::make_unique<SoundEffects>(programDir_, game_.options);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -269,6 +268,9 @@ void TRibaku::showEvent(QShowEvent* event) {
 void TRibaku::FormShow() {
     emit shown();
     if (game_.state.GameMode != gmNone) return;
+    // The music starts a moment after the first screen is up, so that loading the
+    // synthesizer never delays it.
+    QTimer::singleShot(kMusicStartDelayMs, this, [this] { Guarded([this] { StartMusic(); }); });
     board_->show();
     ShowFond();
     welcome_->move((board_->width() - welcome_->width()) / 2,
@@ -349,6 +351,8 @@ void TRibaku::SetStatusText(const std::string& text) {
 }
 
 void TRibaku::PlaySound(const std::string& name) {
+    // Made at the first effect: the audio system is not needed to show the first screen.
+    if (!effects_) effects_ = std::make_unique<SoundEffects>(programDir_, game_.options);
     effects_->Play(name);
 }
 

@@ -28,6 +28,7 @@ namespace ribaku {
 
 class ImageView;
 class DisplaySwitch;
+class THelpForm;
 class MidiPlayer;
 class SoundEffects;
 class StatusLine;
@@ -43,6 +44,8 @@ public:
     ~TRibaku() override;
 
     Game& game() { return game_; }
+    // The help dialog, made at its first use (help_dialog_glue.cpp).
+    THelpForm& HelpDialog();
     // A menu entry by its caption, for the tests and the menu pictures.
     QAction* action(const QString& caption) const;
     QMenu* menu(const QString& title) const;
@@ -143,6 +146,8 @@ private:
     // "M&usic" (music_menu.cpp).
     void BuildMusicMenu();
     void StartMusic();
+    void OpenMusicPlayer();
+    void PlayMusicClick();
 
     // The client area from the parts shown; the window is as large as they are.
     void ArrangeClientArea();
@@ -172,6 +177,7 @@ private:
     QElapsedTimer clock_;
     bool startupFailed_ = false;
     std::unique_ptr<DisplaySwitch> display_;
+    THelpForm* help_ = nullptr;
     bool resolutionChanged_ = false;
 
     std::vector<std::pair<QAction*, bool Options::*>> optionActions_;

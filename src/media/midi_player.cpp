@@ -45,6 +45,8 @@ MidiPlayer::MidiPlayer(MidiOutput output, const std::string& soundFont) : output
     // Twice FluidSynth's default: our pieces then peak near a quarter of full scale and sit
     // some 6 dB below the sound effects.
     fluid_settings_setnum(settings_.get(), "synth.gain", 0.4);
+    // Only the instruments a piece uses are read from the SoundFont, not all of its samples.
+    fluid_settings_setint(settings_.get(), "synth.dynamic-sample-loading", 1);
     // With a driver the player runs on its own timer thread, which deleting the player joins:
     // changing pieces then never races the audio thread. Offline, the player follows the
     // samples rendered, so a test runs as fast as it renders.

@@ -33,16 +33,17 @@ DialogSeen OpenAndClose(TRibaku& window, THelpForm& help, HelpPage page) {
     return seen;
 }
 
-TEST(HelpInWindow, StartUpMakesTheDialogOnceWithTheFilesBesideTheProgram) {
+TEST(HelpInWindow, TheDialogIsMadeOnceAtItsFirstUseWithTheFilesBesideTheProgram) {
     testing::ProgramFolder folder;
     const fs::path data = RIBAKU_DATA_DIR;
     fs::copy_file(data / "ribaku.rtf", folder.path() / "ribaku.rtf");
     fs::copy_file(data / "orange.jpg", folder.path() / "orange.jpg");
     TRibaku window(folder.path());  // whatsnew.rtf is missing: start-up goes on
 
-    const QList<THelpForm*> forms = window.findChildren<THelpForm*>();
-    ASSERT_EQ(forms.size(), 1);
-    const THelpForm& help = *forms[0];
+    EXPECT_TRUE(window.findChildren<THelpForm*>().isEmpty());  // made at its first use
+    const THelpForm& help = window.HelpDialog();
+    EXPECT_EQ(&window.HelpDialog(), &help);
+    EXPECT_EQ(window.findChildren<THelpForm*>().size(), 1);
     EXPECT_FALSE(help.isVisible());
     EXPECT_EQ(help.HelpText->document()->begin().text(), "Welcome to Ribaku");
     EXPECT_EQ(help.NewsText->toPlainText(),
@@ -56,7 +57,7 @@ TEST(HelpInWindow, StartUpMakesTheDialogOnceWithTheFilesBesideTheProgram) {
 TEST(HelpInWindow, MissingPictureLeavesThePagesPlain) {
     testing::ProgramFolder folder;
     TRibaku window(folder.path());
-    const THelpForm& help = *window.findChild<THelpForm*>();
+    const THelpForm& help = window.HelpDialog();
     EXPECT_TRUE(help.About->picture().isNull());
     EXPECT_TRUE(help.French->picture().isNull());
 }
@@ -66,7 +67,7 @@ TEST(HelpInWindow, TheEngineOpensThePageWhilePausedAndTheWelcomePanelStays) {
     TRibaku window(folder.path());
     window.show();
     QCoreApplication::processEvents();
-    THelpForm& help = *window.findChild<THelpForm*>();
+    THelpForm& help = window.HelpDialog();
     help.setAttribute(Qt::WA_DontShowOnScreen);
     ASSERT_EQ(window.game().state.GameMode, gmWelcome);
 

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/image_view.h"
 #include "app/choose_layout_dialog.h"
+#include "app/image_view.h"
 #include "app/ribaku_window.h"
 #include "app/status_line.h"
 #include "app/welcome_panel.h"
