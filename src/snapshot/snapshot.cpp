@@ -74,14 +74,9 @@ QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& pro
     view.renderer = &renderer;
 
     game.NewSpecificGame1Click();
-    TBoardState& s = game.state;
-    if (args.remove > 0) TakeOffPairs(s, BuildOrder(game, args.remove), args.remove);
-    if (args.select) s.Selected1 = static_cast<uint8_t>(FirstFreeTile(s, game.options.Vertical));
-    if (args.hint) {
-        const TTilePair hint = FirstHintPair(s, game.options.Vertical);
-        s.HintTile1 = hint.first;
-        s.HintTile2 = hint.second;
-    }
+    if (args.remove > 0) TakeOffPairs(game, BuildOrder(game, args.remove), args.remove);
+    if (args.select) SelectFirstFreeTile(game);
+    if (args.hint) ShowFirstHint(game);
     renderer.FullRedraw();
     return renderer.Screen();
 }

@@ -1,47 +1,31 @@
 #include "snapshot/snapshot_board.h"
 
-#include "core/freedom.h"
-#include "core/tiles.h"
-
 namespace ribaku::snapshot {
 namespace {
 
-bool IsFree(const TBoardState& state, int tile, bool vertical) {
-    return vertical ? Dispo_Vertical(state, tile) : Dispo(state, tile);
+// A click on the middle of the tile's face, in the board picture's pixels.
+void ClickTile(Game& game, int tile) {
+    const TBoardState& s = game.state;
+    const TCellPos& p = s.TilePos[tile];
+    game.ButtonDown(s.CoordX(p.column, p.level) - 26 + 20, s.CoordY(p.row, p.level) - 19 + 25,
+                    TMouseButton::Left);
 }
 
 }  // namespace
 
-void TakeOffPairs(TBoardState& state, const TPositionList& pairs, int count) {
-    for (int i = 1; i <= 2 * count; i += 2) {
-        for (int k = 0; k < 2; ++k) {
-            const TCellPos at = pairs.pos[i + k];
-            const int tile = state.Board[at];
-            state.History[state.TileTotal - state.TilesLeft + k] =
-                TTileSlot{static_cast<uint8_t>(tile), at};
-            state.Board[at] = 0;
-            state.TilePos[tile] = TCellPos{};
-            (k == 0 ? state.LastPair1 : state.LastPair2) = tile;
-        }
-        state.TilesLeft -= 2;
-    }
+void TakeOffPairs(Game& game, const TPositionList& pairs, int count) {
+    for (int k = 1; k <= 2 * count; ++k)
+        ClickTile(game, game.state.Board[pairs.pos[k]]);
 }
 
-int FirstFreeTile(const TBoardState& state, bool vertical) {
-    for (int tile = 1; tile <= state.TileTotal; ++tile) {
-        if (IsFree(state, tile, vertical)) return tile;
-    }
-    return 0;
+void SelectFirstFreeTile(Game& game) {
+    game.IsItFree();
+    if (game.state.FreeCount > 0) ClickTile(game, game.state.FreeList[1]);
 }
 
-TTilePair FirstHintPair(const TBoardState& state, bool vertical) {
-    int previous = 0;
-    for (int tile = 1; tile <= state.TileTotal; ++tile) {
-        if (!IsFree(state, tile, vertical)) continue;
-        if (previous != 0 && TilesMatch(previous, tile)) return {previous, tile};
-        previous = tile;
-    }
-    return {};
+void ShowFirstHint(Game& game) {
+    game.IsItFree();
+    game.Hint();
 }
 
 }  // namespace ribaku::snapshot

@@ -1,24 +1,19 @@
 #pragma once
 
-#include "core/board_state.h"
 #include "core/deal.h"
+#include "core/game.h"
 
-// What the snapshot asks of a dealt board, done as play does it.
+// What the snapshot does to a dealt board, through the game's own play, as a player would.
 namespace ribaku::snapshot {
 
-// Takes pairs 1..count of `pairs` (a winnable deal's build order) off the board, each
-// recorded in History like a pair the player removed. Needs count <= pairs.count / 2.
-void TakeOffPairs(TBoardState& state, const TPositionList& pairs, int count);
+// Clicks pairs 1..count of `pairs` (a winnable deal's build order) off the board.
+// Needs count <= pairs.count / 2.
+void TakeOffPairs(Game& game, const TPositionList& pairs, int count);
 
-// The lowest-numbered free tile, 0 when none is free.
-int FirstFreeTile(const TBoardState& state, bool vertical);
+// Clicks the lowest-numbered free tile, when there is one.
+void SelectFirstFreeTile(Game& game);
 
-// The first pair of free tiles of one kind in tile-number order, as the first hint shows
-// it; {0, 0} when there is none.
-struct TTilePair {
-    int first = 0;
-    int second = 0;
-};
-TTilePair FirstHintPair(const TBoardState& state, bool vertical);
+// The game's first hint.
+void ShowFirstHint(Game& game);
 
 }  // namespace ribaku::snapshot
