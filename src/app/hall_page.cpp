@@ -1,4 +1,5 @@
 #include "app/hall_page.h"
+#include "app/qt_text.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -11,10 +12,6 @@ namespace {
 
 // Ten rows fill the list.
 constexpr int kRowHeight = 23;
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QTreeWidget* ScoreList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);

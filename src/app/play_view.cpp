@@ -2,19 +2,13 @@
 // group, the side panel's current-tile box and the help dialog.
 #include <QAction>
 
+#include "app/qt_text.h"
 #include "app/ribaku_window.h"
 #include "app/status_line.h"
 #include "app/toolbar.h"
 #include "core/tiles.h"
 
 namespace ribaku {
-namespace {
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
 
 void TRibaku::SetTilesLeftText(const std::string& text) {
     status_->setTiles(Text(text));

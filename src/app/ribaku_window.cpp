@@ -11,6 +11,7 @@
 #include "app/cool_menu.h"
 #include "app/display_mode.h"
 #include "app/image_view.h"
+#include "app/qt_text.h"
 #include "app/status_line.h"
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
@@ -39,10 +40,6 @@ TMouseButton MouseButtonOf(Qt::MouseButton button) {
         default:
             return TMouseButton::Middle;
     }
-}
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 }  // namespace
