@@ -3,7 +3,7 @@
 
 #include "app/ribaku_window.h"
 #include "app/toolbar.h"
-#include "media/midi_player.h"
+#include "app/audio_plugin_loader.h"
 
 namespace ribaku {
 
@@ -28,7 +28,11 @@ void TRibaku::BuildMusicMenu() {
 // The synthesizer and its SoundFont are loaded only once music is wanted.
 void TRibaku::OpenMusicPlayer() {
     if (media_) return;
-    media_ = std::make_unique<MidiPlayer>(MidiOutput::AudioDevice);
+    media_ = LoadMusicPlayer();
+    if (!media_) {
+        SetStatusText("The music player cannot be loaded: the music is silent.");
+        return;
+    }
     game_.Media = media_.get();
 }
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <exception>
 
+#include "app/audio_plugin_loader.h"
 #include "app/cool_menu.h"
 #include "app/display_mode.h"
 #include "app/image_view.h"
@@ -16,8 +17,6 @@
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
 #include "layouts/layout_file_error.h"
-#include "media/midi_player.h"
-#include "media/sound_effects.h"
 
 // The pictures compiled into the program live in a static library, whose resources must be
 // registered by hand.
@@ -349,8 +348,8 @@ void TRibaku::SetStatusText(const std::string& text) {
 
 void TRibaku::PlaySound(const std::string& name) {
     // Made at the first effect: the audio system is not needed to show the first screen.
-    if (!effects_) effects_ = std::make_unique<SoundEffects>(programDir_, game_.options);
-    effects_->Play(name);
+    if (!effects_) effects_ = LoadSoundEffects(programDir_, game_.options);
+    if (effects_) effects_->Play(name);
 }
 
 // Over the help dialog when it is open, so that the question never hides behind it.

@@ -17,6 +17,7 @@
 #include "app/settings_file.h"
 #include "core/game.h"
 #include "core/game_view.h"
+#include "media/audio_plugins.h"
 #include "render/art_files.h"
 #include "render/background.h"
 #include "render/board_pieces.h"
@@ -29,8 +30,6 @@ namespace ribaku {
 class ImageView;
 class DisplaySwitch;
 class THelpForm;
-class MidiPlayer;
-class SoundEffects;
 class StatusLine;
 class Toolbar;
 class WelcomePanel;
@@ -164,8 +163,8 @@ private:
     render::Background background_;
     render::BoardPieces pieces_;
     std::unique_ptr<render::BoardRenderer> renderer_;
-    std::unique_ptr<MidiPlayer> media_;
-    std::unique_ptr<SoundEffects> effects_;
+    std::unique_ptr<MusicPlayer> media_;
+    std::unique_ptr<SoundEffectsPlayer> effects_;
 
     ImageView* board_ = nullptr;
     Toolbar* tools_ = nullptr;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/options.h"
+#include "media/audio_plugins.h"
 
 class QSoundEffect;
 
@@ -15,15 +16,14 @@ namespace ribaku {
 // The three sound effects "select", "noway" and "done": the wave files of the same names in
 // the program's folder, played asynchronously. They are loaded at the first effect played
 // while "Play sound effects" is on, so with it off the files are never touched.
-class SoundEffects : public QObject {
+class SoundEffects : public QObject, public SoundEffectsPlayer {
 public:
     // Without an audio output the effects stay silent: Qt's effects would then neither play
     // nor ever finish.
     SoundEffects(std::filesystem::path folder, const Options& options,
                  bool audioOutput = HasAudioOutput(), QObject* parent = nullptr);
 
-    // Starts the effect and returns at once; a new effect replaces one still playing.
-    void Play(const std::string& name);
+    void Play(const std::string& name) override;
 
     static bool HasAudioOutput();
 

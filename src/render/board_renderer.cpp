@@ -23,7 +23,6 @@ BoardRenderer::BoardRenderer(Game& game, const Tileset& tileset, const Backgroun
       tileset_(tileset),
       background_(background),
       pieces_(pieces),
-      backBuffer_(BlackBoardPicture()),
       screen_(BlackBoardPicture()) {}
 
 void BoardRenderer::FullRedraw() {
@@ -59,6 +58,7 @@ void BoardRenderer::RedrawArea(const TDamageRect& area) {
 
 void BoardRenderer::Redraw() {
     if (game_.RedrawHandsOver()) return;
+    if (backBuffer_.isNull()) backBuffer_ = BlackBoardPicture();
     const bool whole = DamageRect.IsWholeBoard();
     const QRect pixels = whole ? backBuffer_.rect() : DamageRect.Pixels() & backBuffer_.rect();
     {

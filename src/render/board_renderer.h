@@ -57,6 +57,7 @@ public:
 
     // The window's board image: what the screen shows.
     const QImage& Screen() const { return screen_; }
+    // Made at the first redraw: the welcome screen shows the background alone.
     const QImage& BackBuffer() const { return backBuffer_; }
 
     TDamageRect DamageRect;

@@ -54,9 +54,10 @@ QRect TileImageRect(int face) {
     return {kTileWidth * cell.col, kTileHeight * cell.row, kTileWidth, kTileHeight};
 }
 
+// The composed tiles fill a grid of 9 columns and 5 rows, nothing more.
 Tileset::Tileset()
     : tilesetBitmap_(BlackPicture(kPictureWidth, kPictureHeight)),
-      tileImages_(BlackPicture(kPictureWidth, kPictureHeight)) {}
+      tileImages_(BlackPicture(9 * kTileWidth, 5 * kTileHeight)) {}
 
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {
     std::error_code ec;

@@ -176,7 +176,7 @@ TEST_F(Window, ARandomSpecificGameCanBeDealtAgain) {
 TEST_F(Window, TheChooserOpensOnItsFirstLineAndCancelChangesNothing) {
     auto w = Start();
     const int before = w->game().state.LayoutNumber;
-    TChooseLayout chooser(w->game().catalog, w->renderer().BackBuffer(), w.get());
+    TChooseLayout chooser(w->game().catalog, w->renderer().Screen(), w.get());
     EXPECT_EQ(chooser.layoutList()->currentRow(), 0);
     EXPECT_EQ(chooser.chosen().line, 0);
     EXPECT_NE(chooser.miniature(), QImage());

@@ -1,0 +1,34 @@
+#include "app/audio_plugin_loader.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace ribaku {
+namespace {
+
+// Beside the program first; then where the build put them, for the tests' programs.
+QFunctionPointer ResolveEntry(const char* plugin, const char* entry) {
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath(), QStringLiteral(RIBAKU_PLUGIN_DIR)}) {
+        QLibrary library(folder + QStringLiteral("/lib") + QLatin1String(plugin));
+        if (QFunctionPointer function = library.resolve(entry)) return function;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<MusicPlayer> LoadMusicPlayer() {
+    auto make = reinterpret_cast<MakeMusicPlayerFunction>(
+        ResolveEntry(kMusicPluginName, kMusicPluginEntry));
+    return std::unique_ptr<MusicPlayer>(make ? make() : nullptr);
+}
+
+std::unique_ptr<SoundEffectsPlayer> LoadSoundEffects(const std::filesystem::path& folder,
+                                                     const Options& options) {
+    auto make = reinterpret_cast<MakeSoundEffectsFunction>(
+        ResolveEntry(kSoundEffectsPluginName, kSoundEffectsPluginEntry));
+    return std::unique_ptr<SoundEffectsPlayer>(make ? make(folder.c_str(), &options) : nullptr);
+}
+
+}  // namespace ribaku
