@@ -5,8 +5,9 @@
 
 namespace ribaku {
 
-ImageView::ImageView(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
-    setFixedSize(picture.size());
+ImageView::ImageView(const QImage& picture, QSize size, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+    setFixedSize(size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -6,12 +6,12 @@
 
 namespace ribaku {
 
-// Shows a picture composed elsewhere (the board, the hall-of-fame panel) and reports the
-// pointer in the picture's own pixels.
+// Shows a picture composed elsewhere (the board, the hall-of-fame panel), of a fixed size
+// even while the picture is not made yet, and reports the pointer in the picture's pixels.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
-    ImageView(const QImage& picture, QWidget* parent);
+    ImageView(const QImage& picture, QSize size, QWidget* parent);
 
     std::function<void(QPoint, Qt::MouseButton)> onRelease;
     std::function<void(QPoint)> onMove;

@@ -107,11 +107,12 @@ void TRibaku::CreateParts() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     tools_ = new Toolbar(client);
-    board_ = new ImageView(renderer_->Screen(), client);
+    board_ =
+        new ImageView(renderer_->Screen(), {render::kBoardWidth, render::kBoardHeight}, client);
     board_->hide();  // until start-up has drawn it
     renderer_->screenChanged = [this](const QRect& area) { board_->update(area); };
     hallPanel_.SetPicture(QImage(Text((programDir_ / "hof.bmp").string())));
-    hofBox_ = new ImageView(hallPanel_.HofBox(), client);
+    hofBox_ = new ImageView(hallPanel_.HofBox(), hallPanel_.HofBox().size(), client);
     hallPanel_.boxChanged = [this](const QRect& area) { hofBox_->update(area); };
     board_->onRelease = [this](QPoint at, Qt::MouseButton button) {
         Guarded([&] { game_.ButtonDown(at.x(), at.y(), MouseButtonOf(button)); });

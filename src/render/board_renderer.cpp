@@ -19,11 +19,7 @@ QRect TDamageRect::Pixels() const {
 
 BoardRenderer::BoardRenderer(Game& game, const Tileset& tileset, const Background& background,
                              const BoardPieces& pieces)
-    : game_(game),
-      tileset_(tileset),
-      background_(background),
-      pieces_(pieces),
-      screen_(BlackBoardPicture()) {}
+    : game_(game), tileset_(tileset), background_(background), pieces_(pieces) {}
 
 void BoardRenderer::FullRedraw() {
     DamageRect = TDamageRect{};
@@ -93,6 +89,7 @@ void BoardRenderer::DrawTiles(QPainter& painter) {
 
 void BoardRenderer::CopyToScreen(const QRect& pixels) {
     if (pixels.isEmpty()) return;
+    if (screen_.isNull()) screen_ = BlackBoardPicture();
     {
         QPainter painter(&screen_);
         BitBlt(painter, pixels.topLeft(), backBuffer_, pixels, Rop::Copy);
@@ -100,12 +97,10 @@ void BoardRenderer::CopyToScreen(const QRect& pixels) {
     if (screenChanged) screenChanged(pixels);
 }
 
+// The background covers the whole screen: the screen shares its pixels until a board is
+// drawn over them.
 void BoardRenderer::ShowFond() {
-    {
-        QPainter painter(&screen_);
-        const QImage& picture = background_.BackgroundBitmap();
-        BitBlt(painter, QPoint(0, 0), picture, picture.rect(), Rop::Copy);
-    }
+    screen_ = background_.BackgroundBitmap();
     if (screenChanged) screenChanged(screen_.rect());
 }
 

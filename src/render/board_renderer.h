@@ -55,9 +55,9 @@ public:
     // The background alone on the screen, hiding the board.
     void ShowFond();
 
-    // The window's board image: what the screen shows.
+    // The window's board image: what the screen shows. Both pictures are made at their first
+    // use (null before): the welcome screen shows the background alone.
     const QImage& Screen() const { return screen_; }
-    // Made at the first redraw: the welcome screen shows the background alone.
     const QImage& BackBuffer() const { return backBuffer_; }
 
     TDamageRect DamageRect;

@@ -10,9 +10,6 @@
 namespace ribaku::render {
 namespace {
 
-constexpr int kPictureWidth = 800;
-constexpr int kPictureHeight = 600;
-
 // Dots, Bamboos and Craks fill the first three rows; Seasons and Winds the fourth;
 // Flowers and Dragons the fifth.
 constexpr std::array<TFaceCell, kFaceCount + 1> kFaceGrid = [] {
@@ -54,9 +51,9 @@ QRect TileImageRect(int face) {
     return {kTileWidth * cell.col, kTileHeight * cell.row, kTileWidth, kTileHeight};
 }
 
-// The composed tiles fill a grid of 9 columns and 5 rows, nothing more.
+// Until a tileset is loaded, black pictures just large enough: the tiles are then black.
 Tileset::Tileset()
-    : tilesetBitmap_(BlackPicture(kPictureWidth, kPictureHeight)),
+    : tilesetBitmap_(BlackPicture(kTilesetMinWidth, kTilesetMinHeight)),
       tileImages_(BlackPicture(9 * kTileWidth, 5 * kTileHeight)) {}
 
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {

@@ -54,6 +54,11 @@ TEST_F(Window, FirstStartShowsTheWelcomeScreenWithTheDefaults) {
     EXPECT_TRUE(w->action("Andromeda")->isChecked());
     EXPECT_TRUE(w->action("Traditional")->isChecked());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Ribaku 5.36 "));
+    // The board, not drawn yet, already takes its full size; the screen shows the background.
+    EXPECT_EQ(w->boardView()->size(), QSize(render::kBoardWidth, render::kBoardHeight));
+    EXPECT_GT(w->width(), render::kBoardWidth);
+    EXPECT_EQ(w->renderer().Screen().size(), QSize(render::kBoardWidth, render::kBoardHeight));
+    EXPECT_TRUE(w->renderer().BackBuffer().isNull());
 }
 
 TEST_F(Window, MenusCarryTheirCaptionsShortcutsAndOrder) {
