@@ -24,6 +24,7 @@ QImage DecorativePicture(const std::filesystem::path& file) {
 // the window then appears sooner.
 THelpForm& TRibaku::HelpDialog() {
     if (!help_) {
+        EnsureTileset();  // its tile chart shows the tileset
         help_ = new THelpForm(game_, tileset_, programDir_, this);
         help_->LoadTexts(programDir_);
         help_->SetPicture(DecorativePicture(programDir_ / "orange.jpg"));

@@ -62,8 +62,12 @@ std::optional<std::filesystem::path> TRibaku::AskPictureFile(const render::Pictu
     }
 }
 
+// The welcome screen shows the background alone, with no board drawn.
 void TRibaku::RedrawAfterPictureChange() {
-    if (game_.state.GameMode != gmNone) FullRedraw();
+    if (game_.state.GameMode == gmWelcome)
+        ShowFond();
+    else if (game_.state.GameMode != gmNone)
+        FullRedraw();
 }
 
 void TRibaku::ChooseBackground(int setting) {
@@ -98,6 +102,7 @@ void TRibaku::LoadBackgroundClick(bool askEvenIfRemembered) {
 }
 
 void TRibaku::ChooseTileset(int setting) {
+    tilesetPending_ = false;
     if (tileset_.LoadTileset(programDir_ / render::BuiltInTileset(setting)) ==
         render::PictureLoad::FileMissing) {
         game_.options.LastLoadedTileset.clear();
@@ -109,6 +114,7 @@ void TRibaku::ChooseTileset(int setting) {
 }
 
 void TRibaku::Load1Click(bool askEvenIfRemembered) {
+    tilesetPending_ = false;
     Options& o = game_.options;
     const auto file =
         AskPictureFile(render::kTilesetDialog, o.LastLoadedTileset, askEvenIfRemembered);
@@ -118,6 +124,7 @@ void TRibaku::Load1Click(bool askEvenIfRemembered) {
 }
 
 // At start-up: the pictures the settings name, a remembered file loading without a dialog.
+// The tileset waits until the first screen is up, which shows no tile (EnsureTileset).
 void TRibaku::ActiveTilesetBackground() {
     const Options& o = game_.options;
     Guarded([&] {
@@ -128,6 +135,14 @@ void TRibaku::ActiveTilesetBackground() {
         else
             ChooseBackground(o.Background);
     });
+    tilesetPending_ = true;
+    SyncMarks();
+}
+
+void TRibaku::EnsureTileset() {
+    if (!tilesetPending_) return;
+    tilesetPending_ = false;
+    const Options& o = game_.options;
     Guarded([&] {
         if (o.Tileset == 0)
             Load1Click(false);

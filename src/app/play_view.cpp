@@ -39,6 +39,7 @@ void TRibaku::RedrawHOF() {
 
 void TRibaku::ShowCurrentTileBox(int tile) {
     if (tile > 0) {
+        EnsureTileset();
         hallPanel_.ShowCurrentTile(tileset_, TileFace(tile));
     } else {
         hallPanel_.ClearCurrentTile();

@@ -28,6 +28,7 @@ namespace ribaku {
 namespace {
 
 constexpr int kHallPanelWidth = 92;
+constexpr int kTilesetLoadDelayMs = 100;
 constexpr int kMusicStartDelayMs = 300;
 
 TMouseButton MouseButtonOf(Qt::MouseButton button) {
@@ -265,8 +266,9 @@ void TRibaku::showEvent(QShowEvent* event) {
 void TRibaku::FormShow() {
     emit shown();
     if (game_.state.GameMode != gmNone) return;
-    // The music starts a moment after the first screen is up, so that loading the
-    // synthesizer never delays it.
+    // The tileset, then the music, load a moment after the first screen is up, so that
+    // neither delays it. Whatever needs tiles sooner loads the tileset at once.
+    QTimer::singleShot(kTilesetLoadDelayMs, this, [this] { EnsureTileset(); });
     QTimer::singleShot(kMusicStartDelayMs, this, [this] { Guarded([this] { StartMusic(); }); });
     board_->show();
     ShowFond();
@@ -315,12 +317,15 @@ QMenu* TRibaku::menu(const QString& title) const {
 // ---- GameView -------------------------------------------------------------------------
 
 void TRibaku::FullRedraw() {
+    EnsureTileset();
     renderer_->FullRedraw();
 }
 void TRibaku::RedrawTile(int tile) {
+    EnsureTileset();
     renderer_->RedrawTile(tile);
 }
 void TRibaku::HLRedrawTile(int tile) {
+    EnsureTileset();
     renderer_->HLRedrawTile(tile);
 }
 void TRibaku::ShowFond() {

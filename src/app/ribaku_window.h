@@ -140,6 +140,9 @@ private:
     std::optional<std::filesystem::path> AskPictureFile(const render::PictureDialog& dialog,
                                                         std::string& lastLoaded, bool ask);
     void ActiveTilesetBackground();
+    // Loads the tileset the settings name, if that is still to be done; anything that shows
+    // tiles calls it first.
+    void EnsureTileset();
     void RedrawAfterPictureChange();
 
     // "M&usic" (music_menu.cpp).
@@ -175,6 +178,7 @@ private:
     QTimer timer_;
     QElapsedTimer clock_;
     bool startupFailed_ = false;
+    bool tilesetPending_ = false;
     std::unique_ptr<DisplaySwitch> display_;
     THelpForm* help_ = nullptr;
     bool resolutionChanged_ = false;

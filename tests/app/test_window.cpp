@@ -169,6 +169,21 @@ TEST_F(Window, ClassicButtonStartsAGameOnTheCurrentLayout) {
     EXPECT_EQ(w->game().state.TilesLeft, 144);
 }
 
+// The tileset loads once the first screen is up; the first game's tiles are drawn with it,
+// never with the black stand-in.
+TEST_F(Window, TheFirstGameIsDrawnWithTheTileset) {
+    auto w = Start();
+    QTest::mouseClick(w->welcomePanel()->classic, Qt::LeftButton);
+    const TBoardState& s = w->game().state;
+    for (int tile = 1; tile <= 144; tile += 11) {
+        const TCellPos& p = s.TilePos[tile];
+        // The middle of the tile's left edge, in the screen picture.
+        const QPoint edge = QPoint(s.CoordX(p.column, p.level) - 3, s.CoordY(p.row, p.level) + 25) -
+                            render::kBoardShift;
+        EXPECT_NE(w->renderer().Screen().pixel(edge), qRgb(0, 0, 0)) << "tile " << tile;
+    }
+}
+
 TEST_F(Window, ARandomSpecificGameCanBeDealtAgain) {
     auto w = Start();
     w->action("Mah-Jongg Solitaire (Random Specific Game)")->trigger();
