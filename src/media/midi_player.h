@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,21 @@ enum class MidiOutput {
     Offline,      // no driver: the audio is made by Render, as fast as it is asked for
 };
 
+enum class SoundFontUse {
+    PieceInstruments,  // each piece brings a SoundFont of the instruments it plays, no more
+    Whole,             // the whole SoundFont, loaded once
+};
+
 // The music player: FluidSynth's MIDI file player with a General MIDI SoundFont. Each piece
-// is checked and kept in memory, so that rewinding never reads the file again.
+// is checked and kept in memory, so that rewinding never reads the file again. The synthesizer
+// holds only the instruments of the piece open, unless the SoundFont cannot be cut that way:
+// then it holds the whole SoundFont.
 class MidiPlayer final : public MusicPlayer {
 public:
     static constexpr int kSampleRate = 44100;
 
-    explicit MidiPlayer(MidiOutput output, const std::string& soundFont = FindSoundFont());
+    explicit MidiPlayer(MidiOutput output, const std::string& soundFont = FindSoundFont(),
+                        SoundFontUse use = SoundFontUse::PieceInstruments);
     ~MidiPlayer() override;
     MidiPlayer(const MidiPlayer&) = delete;
     MidiPlayer& operator=(const MidiPlayer&) = delete;
@@ -59,11 +68,18 @@ private:
         std::unique_ptr<fluid_audio_driver_t, FluidDeleter<delete_fluid_audio_driver>>;
     using PlayerPtr = std::unique_ptr<fluid_player_t, FluidDeleter<delete_fluid_player>>;
 
-    void LoadSoundFont(const std::string& soundFont);
+    void AddMemoryLoader();
+    void LoadWholeSoundFont();
+    void LoadInstrumentsOf(std::span<const uint8_t> piece);
+    void StopAllVoices();
+    void UnloadSoundFont();
     void OpenAudioDriver();
     void LoadPiece();
 
     const MidiOutput output_;
+    const std::string soundFont_;
+    SoundFontUse use_;
+    int soundFontId_ = FLUID_FAILED;
     // Declared in the order of creation, so that they are released in the reverse order.
     SettingsPtr settings_;
     SynthPtr synth_;

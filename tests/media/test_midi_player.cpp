@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <chrono>
 #include <thread>
 
 #include "media/midi_player.h"
+#include "media/soundfont_subset.h"
 #include "media_fixtures.h"
+#include "soundfont_fixtures.h"
 
 namespace ribaku {
 namespace {
@@ -149,6 +153,90 @@ TEST(MidiPlayer, ThroughTheAudioDeviceOrWithoutOneThePieceRunsInRealTime) {
     player.Rewind();
     EXPECT_EQ(player.PositionTicks(), 0);
     EXPECT_EQ(player.State(), MusicState::Paused);
+}
+
+// Each piece opened in turn on one player, a few seconds of each rendered.
+std::vector<int16_t> RenderInTurn(SoundFontUse use, const std::vector<std::string>& pieces) {
+    MidiPlayer player(MidiOutput::Offline, MidiPlayer::FindSoundFont(), use);
+    std::vector<int16_t> audio;
+    for (const std::string& piece : pieces) {
+        EXPECT_TRUE(player.Open(piece)) << piece;
+        player.Play();
+        const std::vector<int16_t> part = player.Render(kRate * 4);
+        audio.insert(audio.end(), part.begin(), part.end());
+    }
+    return audio;
+}
+
+// The instruments of each piece alone sound exactly as the whole SoundFont does, across changes
+// of piece. (The whole SoundFont reads a preset's samples when it is selected; FluidSynth 2.3
+// then plays an unlooped sample 46 points past its end, the subset's samples read at once stop
+// at their end. Our pieces never play a sample to its end: the two are equal.)
+TEST(MidiPlayer, PiecesSoundTheSameWithTheirInstrumentsAloneAsWithTheWholeSoundFont) {
+    if (MidiPlayer::FindSoundFont().empty()) GTEST_SKIP() << "no General MIDI SoundFont";
+    std::vector<std::string> pieces;
+    const std::filesystem::path musics = std::filesystem::path(RIBAKU_SOURCE_DIR) / "data/Musics";
+    for (const auto& entry : std::filesystem::directory_iterator(musics)) {
+        if (entry.path().extension() == ".mid") pieces.push_back(entry.path().string());
+    }
+    if (pieces.empty()) GTEST_SKIP() << "no music shipped";
+    pieces.push_back(pieces.front());
+
+    const std::vector<int16_t> whole = RenderInTurn(SoundFontUse::Whole, pieces);
+    const std::vector<int16_t> subset = RenderInTurn(SoundFontUse::PieceInstruments, pieces);
+    ASSERT_EQ(whole.size(), subset.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < whole.size(); ++i)
+        differing += whole[i] != subset[i];
+    EXPECT_EQ(differing, 0u) << "of " << whole.size() << " samples";
+    EXPECT_GT(Rms(subset), kAudible);
+}
+
+double HeapKiB() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / 1024.0;
+}
+
+// Each piece's instruments replace those of the piece before, even while its notes sound.
+TEST(MidiPlayer, ChangingPiecesFreesTheInstrumentsOfThePieceBefore) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "mallinfo2 does not see the sanitizer's heap";
+#endif
+    if (MidiPlayer::FindSoundFont().empty()) GTEST_SKIP() << "no General MIDI SoundFont";
+    const std::filesystem::path musics = std::filesystem::path(RIBAKU_SOURCE_DIR) / "data/Musics";
+    if (!std::filesystem::exists(musics / "Sakura.mid")) GTEST_SKIP() << "no Sakura.mid";
+    MidiPlayer player(MidiOutput::Offline);
+    auto playASecondOf = [&](const char* piece) {
+        ASSERT_TRUE(player.Open((musics / piece).string()));
+        player.Play();
+        player.Render(kRate);
+    };
+    playASecondOf("Sakura.mid");
+    const double sakura = HeapKiB();
+    playASecondOf("Night.mid");
+    EXPECT_LT(HeapKiB(), sakura - 500) << "Night plays fewer samples than Sakura";
+    playASecondOf("Sakura.mid");
+    EXPECT_NEAR(HeapKiB(), sakura, 100);
+}
+
+// FluidSynth takes a stereo link that leads nowhere; the cut does not: the whole SoundFont
+// then plays.
+TEST(MidiPlayer, ASoundFontThatCannotBeCutIsLoadedWhole) {
+    if (MidiPlayer::FindSoundFont().empty()) GTEST_SKIP() << "no General MIDI SoundFont";
+    const std::filesystem::path folder = testing::FreshFolder();
+    std::vector<uint8_t> font = SubsetSoundFont(MidiPlayer::FindSoundFont(), {{0, 0}}).value();
+    const size_t shdr = testing::FindChunk(font, "shdr").offset;
+    testing::SetLittleEndianAt(font, shdr + 42, 2, 9999);
+    testing::SetLittleEndianAt(font, shdr + 44, 2, 4);
+    testing::WriteBytes(folder / "piano.sf2", font);
+    ASSERT_FALSE(SubsetSoundFont(folder / "piano.sf2", {{0, 0}}));
+    testing::WriteBytes(folder / "tune.mid", testing::TestTune());
+
+    MidiPlayer player(MidiOutput::Offline, (folder / "piano.sf2").string());
+    EXPECT_EQ(player.Problem(), "");
+    ASSERT_TRUE(player.Open((folder / "tune.mid").string()));
+    player.Play();
+    EXPECT_GT(Rms(player.Render(kRate)), kAudible);
 }
 
 }  // namespace
