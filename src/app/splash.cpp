@@ -9,7 +9,9 @@ namespace ribaku {
 TSplash::TSplash(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Welcome to Ribaku..."));
-    const QPixmap picture(QStringLiteral(":/res/splash.bmp"));
+    // Through QImage: a pixmap loaded by name would stay in Qt's pixmap cache after the
+    // splash has gone.
+    const QPixmap picture = QPixmap::fromImage(QImage(QStringLiteral(":/res/splash.bmp")));
     auto* image = new QLabel(this);
     image->setPixmap(picture);
     image->setGeometry(0, 0, picture.width(), picture.height());
