@@ -6,8 +6,24 @@
 
 namespace ribaku::render {
 
-Background::Background() : backgroundBitmap_(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
-    backgroundBitmap_.fill(Qt::black);
+namespace {
+
+QImage BlackBoardPicture() {
+    QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    return picture;
+}
+
+}  // namespace
+
+const QImage& Background::BackgroundBitmap() const {
+    if (!backgroundBitmap_.isNull()) return backgroundBitmap_;
+    static const QImage black = BlackBoardPicture();
+    return black;
+}
+
+void Background::MakeBitmap() {
+    if (backgroundBitmap_.isNull()) backgroundBitmap_ = BlackBoardPicture();
 }
 
 PictureLoad Background::NouveauFond(const std::filesystem::path& path) {
@@ -18,7 +34,14 @@ PictureLoad Background::NouveauFond(const std::filesystem::path& path) {
 }
 
 void Background::SetPicture(const QImage& picture) {
+    // A picture of the board's size is the background as it stands, shared, not copied.
+    if (picture.size() == QSize(kBoardWidth, kBoardHeight) &&
+        picture.format() == QImage::Format_RGB32) {
+        backgroundBitmap_ = picture;
+        return;
+    }
     if (picture.isNull()) return;
+    MakeBitmap();
     QPainter painter(&backgroundBitmap_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const int width = picture.width();
@@ -34,6 +57,7 @@ void Background::SetPicture(const QImage& picture) {
 }
 
 void Background::FillTeal() {
+    MakeBitmap();
     QPainter painter(&backgroundBitmap_);
     painter.setPen(Qt::black);
     painter.setBrush(QColor(0, 128, 128));

@@ -12,10 +12,9 @@ inline constexpr int kBoardWidth = 704;
 inline constexpr int kBoardHeight = 468;
 
 // The picture behind the board, composed once so that every redraw restores it with one copy.
+// Nothing is made before the first picture, which often replaces it whole.
 class Background {
 public:
-    Background();
-
     // A missing file is reported as FileMissing (the "Background" menu then asks for a
     // file). Throws PictureError when the file cannot be read; the previous background
     // then stays.
@@ -28,10 +27,14 @@ public:
     // The "None" background: teal inside a one-pixel black frame.
     void FillTeal();
 
-    const QImage& BackgroundBitmap() const { return backgroundBitmap_; }
+    // Black until the first picture is set.
+    const QImage& BackgroundBitmap() const;
 
 private:
-    QImage backgroundBitmap_;
+    // The black picture to paint on, unless there is a picture already.
+    void MakeBitmap();
+
+    QImage backgroundBitmap_;  // null until the first picture
 };
 
 }  // namespace ribaku::render

@@ -52,9 +52,17 @@ QRect TileImageRect(int face) {
 }
 
 // Until a tileset is loaded, black pictures just large enough: the tiles are then black.
-Tileset::Tileset()
-    : tilesetBitmap_(BlackPicture(kTilesetMinWidth, kTilesetMinHeight)),
-      tileImages_(BlackPicture(9 * kTileWidth, 5 * kTileHeight)) {}
+const QImage& Tileset::TilesetBitmap() const {
+    if (!tilesetBitmap_.isNull()) return tilesetBitmap_;
+    static const QImage black = BlackPicture(kTilesetMinWidth, kTilesetMinHeight);
+    return black;
+}
+
+const QImage& Tileset::TileImages() const {
+    if (!tileImages_.isNull()) return tileImages_;
+    static const QImage black = BlackPicture(kTileGridWidth, kTileGridHeight);
+    return black;
+}
 
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {
     std::error_code ec;
@@ -75,14 +83,16 @@ void Tileset::SetTilesetBitmap(const QImage& picture, const std::string& name) {
 }
 
 void Tileset::ChangeTexture() {
+    if (tileImages_.isNull()) tileImages_ = BlackPicture(kTileGridWidth, kTileGridHeight);
+    const QImage& bitmap = TilesetBitmap();
     QPainter painter(&tileImages_);
     for (int face = 1; face <= kFaceCount; ++face) {
         const QPoint cell = TileImageRect(face).topLeft();
         const QPoint faceAt = cell + QPoint(kEdge, 0);
         const QRect bare = FaceRect(face);
-        BitBlt(painter, cell, tilesetBitmap_, kBlankTile, Rop::Copy);
-        BitBlt(painter, faceAt, tilesetBitmap_, bare.translated(0, kMaskOffset), Rop::And);
-        BitBlt(painter, faceAt, tilesetBitmap_, bare, Rop::Paint);
+        BitBlt(painter, cell, bitmap, kBlankTile, Rop::Copy);
+        BitBlt(painter, faceAt, bitmap, bare.translated(0, kMaskOffset), Rop::And);
+        BitBlt(painter, faceAt, bitmap, bare, Rop::Paint);
     }
 }
 

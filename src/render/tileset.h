@@ -43,12 +43,14 @@ QRect FaceRect(int face);
 // The composed tile of face 1..42 in TileImages, 46 x 56; the face at (6, 0) within it.
 QRect TileImageRect(int face);
 
+// The composed tiles fill a grid of 9 columns and 5 rows.
+inline constexpr int kTileGridWidth = 9 * kTileWidth;
+inline constexpr int kTileGridHeight = 5 * kTileHeight;
+
 // The tileset picture as loaded, and the 42 tiles composed from it once, so that drawing a
-// tile on the board is a mask and a paint.
+// tile on the board is a mask and a paint. Nothing is made before the first tileset.
 class Tileset {
 public:
-    Tileset();
-
     // A missing file is reported as FileMissing (the "Tileset" menu then asks for a file).
     // Throws PictureError when the file cannot be read or is too small for a tileset;
     // the previous tileset then stays.
@@ -61,8 +63,9 @@ public:
     // Composes TileImages from TilesetBitmap.
     void ChangeTexture();
 
-    const QImage& TilesetBitmap() const { return tilesetBitmap_; }
-    const QImage& TileImages() const { return tileImages_; }
+    // Both black until a tileset is loaded.
+    const QImage& TilesetBitmap() const;
+    const QImage& TileImages() const;
 
 private:
     QImage tilesetBitmap_;

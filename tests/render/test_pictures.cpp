@@ -130,6 +130,23 @@ TEST_F(Pictures, LargeBackgroundIsDrawnOnceUnscaled) {
     }
 }
 
+TEST_F(Pictures, BackgroundIsBlackUntilAPictureAndABoardSizedOneIsNotCopied) {
+    Background background;
+    const QImage& black = background.BackgroundBitmap();
+    ASSERT_EQ(black.size(), QSize(kBoardWidth, kBoardHeight));
+    EXPECT_EQ(black.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(black.pixel(kBoardWidth - 1, kBoardHeight - 1), qRgb(0, 0, 0));
+
+    const QImage picture = PositionPicture(kBoardWidth, kBoardHeight);
+    background.SetPicture(picture);
+    EXPECT_EQ(background.BackgroundBitmap().constBits(), picture.constBits());
+    // Painting the next background leaves the shared picture as it was.
+    background.SetPicture(PositionPicture(100, 100));
+    background.FillTeal();
+    EXPECT_EQ(picture, PositionPicture(kBoardWidth, kBoardHeight));
+    EXPECT_NE(background.BackgroundBitmap(), picture);
+}
+
 TEST_F(Pictures, NoBackgroundIsTealInsideABlackFrame) {
     Background background;
     background.SetPicture(PositionPicture(kBoardWidth, kBoardHeight));

@@ -55,6 +55,16 @@ TEST(ChangeTexture, LaysEachSymbolOnTheBlankTileThroughItsMask) {
     }
 }
 
+TEST(Tileset, IsBlackBeforeTheFirstTileset) {
+    const Tileset tileset;
+    EXPECT_EQ(tileset.TilesetBitmap().size(), QSize(kTilesetMinWidth, kTilesetMinHeight));
+    EXPECT_EQ(tileset.TileImages().size(), QSize(kTileGridWidth, kTileGridHeight));
+    for (const QImage* picture : {&tileset.TilesetBitmap(), &tileset.TileImages()}) {
+        EXPECT_EQ(picture->pixel(0, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(picture->pixel(picture->width() - 1, picture->height() - 1), qRgb(0, 0, 0));
+    }
+}
+
 TEST(LoadTileset, RefusesASmallPictureAndKeepsThePreviousTileset) {
     Tileset tileset;
     tileset.SetTilesetBitmap(SyntheticTileset(), "synthetic");
