@@ -1,0 +1,137 @@
+// The program's start as a player sees it, on a real X display (run it under xvfb-run): from
+// the process's start to its main window mapped, to the welcome panel painted, and the
+// resident memory 3 s after the start, when the music has loaded.
+//
+// It starts the program built beside it with the first-start defaults, so the build folder
+// must hold no "Ribaku.ini".
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The main window is the first window mapped that is wider than the splash.
+constexpr int kMinMainWindowWidth = 600;
+// A pixel of the welcome panel's dark red frame, from the window's top-left corner.
+constexpr int kFrameX = 187;
+constexpr int kFrameY = 300;
+constexpr auto kMemoryReadAfter = std::chrono::seconds(3);
+constexpr auto kGiveUpAfter = std::chrono::seconds(10);
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+bool IsFrameRed(Display* display, Window root, int x, int y) {
+    XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return false;
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    const unsigned red = (pixel >> 16) & 255, green = (pixel >> 8) & 255, blue = pixel & 255;
+    return red > 100 && red < 160 && green < 40 && blue < 40;
+}
+
+long ResidentKiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct StartTimes {
+    double mappedMs = -1;
+    double paintedMs = -1;
+    long residentKiB = -1;
+};
+
+StartTimes MeasureOneStart(Display* display, const std::string& program) {
+    const Window root = DefaultRootWindow(display);
+    // A black root, so that nothing of an earlier run passes for the panel.
+    XSetWindowBackground(display, root, BlackPixel(display, DefaultScreen(display)));
+    XClearWindow(display, root);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, True);
+
+    StartTimes times;
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int frameX = -1, frameY = -1;
+    while (times.paintedMs < 0 && Clock::now() - start < kGiveUpAfter) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type != MapNotify || times.mappedMs >= 0) continue;
+            XWindowAttributes window;
+            XGetWindowAttributes(display, event.xmap.window, &window);
+            if (window.width <= kMinMainWindowWidth) continue;
+            times.mappedMs = MillisecondsSince(start);
+            frameX = window.x + kFrameX;
+            frameY = window.y + kFrameY;
+        }
+        if (times.mappedMs >= 0 && IsFrameRed(display, root, frameX, frameY))
+            times.paintedMs = MillisecondsSince(start);
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    std::this_thread::sleep_until(start + kMemoryReadAfter);
+    times.residentKiB = ResidentKiB(pid);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return times;
+}
+
+void BM_ProgramStart(benchmark::State& state) {
+    const std::filesystem::path program = RIBAKU_PROGRAM;
+    if (std::filesystem::exists(program.parent_path() / "Ribaku.ini")) {
+        state.SkipWithError("a Ribaku.ini beside the program: this measures a first start");
+        return;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        state.SkipWithError("no X display: run under xvfb-run");
+        return;
+    }
+    MeasureOneStart(display, program);  // warm-up: the files come into the page cache
+    std::vector<double> mapped, painted, resident;
+    for (auto _ : state) {
+        const StartTimes times = MeasureOneStart(display, program);
+        if (times.paintedMs < 0) {
+            state.SkipWithError("the welcome panel was not seen within 10 s");
+            break;
+        }
+        state.SetIterationTime(times.mappedMs / 1000.0);
+        mapped.push_back(times.mappedMs);
+        painted.push_back(times.paintedMs);
+        resident.push_back(static_cast<double>(times.residentKiB) / 1024.0);
+    }
+    state.counters["mapped_median_ms"] = Median(mapped);
+    state.counters["painted_median_ms"] = Median(painted);
+    state.counters["resident_median_MiB"] = Median(resident);
+    XCloseDisplay(display);
+}
+// Ten starts after one warm-up; the time shown is their mean time to the window mapped.
+BENCHMARK(BM_ProgramStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+}  // namespace
