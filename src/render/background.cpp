@@ -3,27 +3,18 @@
 #include <QPainter>
 
 #include "render/picture_loader.h"
+#include "render/raster_ops.h"
 
 namespace ribaku::render {
 
-namespace {
-
-QImage BlackBoardPicture() {
-    QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    return picture;
-}
-
-}  // namespace
-
 const QImage& Background::BackgroundBitmap() const {
     if (!backgroundBitmap_.isNull()) return backgroundBitmap_;
-    static const QImage black = BlackBoardPicture();
+    static const QImage black = BlackPicture(kBoardWidth, kBoardHeight);
     return black;
 }
 
 void Background::MakeBitmap() {
-    if (backgroundBitmap_.isNull()) backgroundBitmap_ = BlackBoardPicture();
+    if (backgroundBitmap_.isNull()) backgroundBitmap_ = BlackPicture(kBoardWidth, kBoardHeight);
 }
 
 PictureLoad Background::NouveauFond(const std::filesystem::path& path) {

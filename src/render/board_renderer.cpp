@@ -3,15 +3,6 @@
 #include "render/raster_ops.h"
 
 namespace ribaku::render {
-namespace {
-
-QImage BlackBoardPicture() {
-    QImage image(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
-}
-
-}  // namespace
 
 QRect TDamageRect::Pixels() const {
     return QRect(QPoint(Left, Top) - kBoardShift, QSize(Right - Left, Bottom - Top));
@@ -54,7 +45,7 @@ void BoardRenderer::RedrawArea(const TDamageRect& area) {
 
 void BoardRenderer::Redraw() {
     if (game_.RedrawHandsOver()) return;
-    if (backBuffer_.isNull()) backBuffer_ = BlackBoardPicture();
+    if (backBuffer_.isNull()) backBuffer_ = BlackPicture(kBoardWidth, kBoardHeight);
     const bool whole = DamageRect.IsWholeBoard();
     const QRect pixels = whole ? backBuffer_.rect() : DamageRect.Pixels() & backBuffer_.rect();
     {
@@ -89,7 +80,7 @@ void BoardRenderer::DrawTiles(QPainter& painter) {
 
 void BoardRenderer::CopyToScreen(const QRect& pixels) {
     if (pixels.isEmpty()) return;
-    if (screen_.isNull()) screen_ = BlackBoardPicture();
+    if (screen_.isNull()) screen_ = BlackPicture(kBoardWidth, kBoardHeight);
     {
         QPainter painter(&screen_);
         BitBlt(painter, pixels.topLeft(), backBuffer_, pixels, Rop::Copy);

@@ -24,4 +24,10 @@ void BitBlt(QPainter& painter, QPoint to, const QImage& source, const QRect& fro
     painter.drawImage(to, source, from);
 }
 
+QImage BlackPicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    return picture;
+}
+
 }  // namespace ribaku::render

@@ -16,4 +16,7 @@ enum class Rop { Copy, And, Paint, Invert };
 // `rop` says. Parts that fall outside the image are clipped.
 void BitBlt(QPainter& painter, QPoint to, const QImage& source, const QRect& from, Rop rop);
 
+// A black RGB32 picture: what an off-screen picture shows before anything is drawn on it.
+QImage BlackPicture(int width, int height);
+
 }  // namespace ribaku::render

@@ -29,12 +29,6 @@ constexpr std::array<TFaceCell, kFaceCount + 1> kFaceGrid = [] {
     return grid;
 }();
 
-QImage BlackPicture(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
-}
-
 }  // namespace
 
 TFaceCell FaceGrid(int face) {
