@@ -354,7 +354,9 @@ void TRibaku::SetStatusText(const std::string& text) {
 
 void TRibaku::PlaySound(const std::string& name) {
     // Made at the first effect: the audio system is not needed to show the first screen.
-    if (!effects_) effects_ = LoadSoundEffects(programDir_, game_.options);
+    // A missing plugin is looked for once, not at every click.
+    if (!effectsLoadTried_) effects_ = LoadSoundEffects(programDir_, game_.options);
+    effectsLoadTried_ = true;
     if (effects_) effects_->Play(name);
 }
 

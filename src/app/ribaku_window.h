@@ -168,6 +168,7 @@ private:
     std::unique_ptr<render::BoardRenderer> renderer_;
     std::unique_ptr<MusicPlayer> media_;
     std::unique_ptr<SoundEffectsPlayer> effects_;
+    bool effectsLoadTried_ = false;
 
     ImageView* board_ = nullptr;
     Toolbar* tools_ = nullptr;
