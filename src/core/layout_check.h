@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -16,7 +17,15 @@ public:
 // Only the value 1 marks a tile position; other bytes survive in the map but are not dealt.
 int CountLayoutPositions(const TLayoutMap& map);
 
-// Throws LayoutError unless the layout has an even number of positions, 2..144.
+// Why the deals cannot take the layout, empty when they can: they need an even number of
+// positions, 2..144.
+std::string WhyNotDealable(const TLayoutMap& map);
+
+// Throws LayoutError with WhyNotDealable.
 void CheckLayoutDealable(const TLayoutMap& map);
+
+// The same for the cells of `file`, about to become the current layout; the message names
+// the file.
+void CheckLayoutPlayable(const TLayoutMap& map, const std::filesystem::path& file);
 
 }  // namespace ribaku

@@ -1,6 +1,19 @@
 #include "layouts/crlf_lines.h"
 
+#include <algorithm>
+
+#include "layouts/layout_file_error.h"
+
 namespace ribaku {
+namespace {
+
+// Tabs may stand in a name; an LF is a line end written without its CR.
+bool IsBinaryByte(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return (code < 0x20 && c != '\t' && c != '\n') || code == 0x7f;
+}
+
+}  // namespace
 
 TCrLfLines ReadCrLfLines(std::string_view bytes, size_t wanted) {
     TCrLfLines result;
@@ -16,6 +29,17 @@ TCrLfLines ReadCrLfLines(std::string_view bytes, size_t wanted) {
         pos = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
     return result;
+}
+
+void CheckTextLines(const TCrLfLines& read, size_t count, const std::filesystem::path& file) {
+    const size_t checked = std::min(count, read.lines.size());
+    for (size_t i = 0; i < checked; ++i) {
+        if (std::any_of(read.lines[i].begin(), read.lines[i].end(), IsBinaryByte)) {
+            throw LayoutFileError("The file \"" + file.string() +
+                                  "\" is not a layout file: it holds binary data, not the "
+                                  "lines of text of a layout.");
+        }
+    }
 }
 
 }  // namespace ribaku

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -16,5 +17,11 @@ struct TCrLfLines {
 
 // At most `wanted` lines from the start of `bytes`; fewer when the bytes end first.
 TCrLfLines ReadCrLfLines(std::string_view bytes, size_t wanted);
+
+// Throws LayoutFileError saying that `file` is no layout file when one of the first `count`
+// lines holds a control character that no text holds (NUL, ESC, ...): a picture or other
+// binary data under a layout's name. Checked before the line ends, whose message would
+// mislead for such a file.
+void CheckTextLines(const TCrLfLines& read, size_t count, const std::filesystem::path& file);
 
 }  // namespace ribaku

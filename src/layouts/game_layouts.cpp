@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "core/game.h"
+#include "core/layout_check.h"
 #include "layouts/chooser.h"
 #include "layouts/discovery.h"
 #include "layouts/layout_reading.h"
@@ -18,7 +19,15 @@ std::string UpperAtoZ(std::string text) {
     return text;
 }
 
-// A layout was read whole: it becomes the layout of the next game.
+// The cells the next game would deal from `read`: its own, or the current ones when its
+// header is another. A layout that cannot be dealt is refused here, before it is current,
+// so that the game on show stays playable and New keeps dealing it.
+void CheckPlayable(const Game& game, const TLayoutRead& read, const std::filesystem::path& file) {
+    if (game.catalog.StartupLoading) return;  // no game to keep yet: New tells why it fails
+    CheckLayoutPlayable(read.map ? *read.map : game.state.LayoutMap, file);
+}
+
+// A layout read whole and accepted: it becomes the layout of the next game.
 TLayoutLoaded MakeCurrent(Game& game, TLayoutRead read) {
     if (read.map) game.state.LayoutMap = *read.map;
     game.catalog.LayoutName = std::move(read.name);
@@ -30,10 +39,14 @@ TLayoutLoaded MakeCurrent(Game& game, TLayoutRead read) {
 }  // namespace
 
 void Game::LoadFiles() {
-    std::vector<std::string> music = DiscoverMusic(catalog.ProgramDir);
+    std::vector<std::string> musicFiles = DiscoverMusic(catalog.ProgramDir);
     std::vector<LayoutEntry> layouts = DiscoverLayouts(catalog.ProgramDir);
+    std::vector<std::string> music;
+    for (const std::string& file : musicFiles)
+        music.push_back(WithoutExtension(file));
     catalog.MusicNumber = SettleMusicNumber(music, catalog.MusicNumber);
     catalog.MusicNames = std::move(music);
+    catalog.MusicFiles = std::move(musicFiles);
     catalog.LayoutNames = std::move(layouts);
     state.LayoutCount = static_cast<int32_t>(catalog.LayoutNames.size());
     const TCurrentLayout current =
@@ -43,11 +56,15 @@ void Game::LoadFiles() {
 }
 
 TLayoutLoaded Game::RunLayout(const std::filesystem::path& file) {
-    return MakeCurrent(*this, ReadLayout(file, LayoutFormat::Lay));
+    TLayoutRead read = ReadLayout(file, LayoutFormat::Lay);
+    CheckPlayable(*this, read, file);
+    return MakeCurrent(*this, std::move(read));
 }
 
 TLayoutLoaded Game::RunShpLayout() {
-    return MakeCurrent(*this, ReadLayout(catalog.LayoutFile, LayoutFormat::Shp));
+    TLayoutRead read = ReadLayout(catalog.LayoutFile, LayoutFormat::Shp);
+    CheckPlayable(*this, read, catalog.LayoutFile);
+    return MakeCurrent(*this, std::move(read));
 }
 
 TLayoutLoaded Game::RunCurrentLayout() {
@@ -64,11 +81,12 @@ TLayoutLoaded Game::LoadStartupLayout() {
     return RunCurrentLayout();
 }
 
-// The number, the check mark and the file change only once the file was read, so a file
-// that cannot be read leaves the menu on the layout still played.
+// The number, the check mark and the file change only once the file was read and the deal
+// takes it, so a refused file leaves the menu on the layout still played.
 TLayoutLoaded Game::LoadlayoutClick(int number) {
     std::filesystem::path file = catalog.FileOfLayout(number);
     TLayoutRead read = ReadLayout(file, catalog.Layout(number).format);
+    CheckPlayable(*this, read, file);
     catalog.LayoutFile = std::move(file);
     state.LayoutNumber = number;
     return MakeCurrent(*this, std::move(read));
@@ -77,7 +95,9 @@ TLayoutLoaded Game::LoadlayoutClick(int number) {
 bool Game::PlayChosenLayout(const TChooser& chooser) {
     if (chooser.line < 0) return false;
     const int number = chooser.line + 1;
-    catalog.LayoutFile = catalog.FileOfLayout(number);
+    std::filesystem::path file = catalog.FileOfLayout(number);
+    CheckLayoutPlayable(chooser.ChooserMap, file);
+    catalog.LayoutFile = std::move(file);
     state.LayoutNumber = number;
     state.LayoutMap = chooser.ChooserMap;
     catalog.LayoutName = chooser.LayoutN;

@@ -16,6 +16,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 TLayoutRead ParseLay(std::string_view bytes, const std::filesystem::path& file) {
     const TCrLfLines read = ReadCrLfLines(bytes, 3);
+    CheckTextLines(read, 2, file);
     if (read.bareLf) Refuse(file, "its lines end with LF alone instead of CR LF.");
     if (read.lines.size() < 3) {
         Refuse(file, "it holds " + std::to_string(read.lines.size()) +

@@ -28,6 +28,7 @@ int ShpPair(char high, char low) {
 
 TLayoutMap ParseShp(std::string_view bytes, const std::filesystem::path& file) {
     const TCrLfLines read = ReadCrLfLines(bytes, kShpLines);
+    CheckTextLines(read, 2, file);
     if (read.bareLf) Refuse(file, "its lines end with LF alone instead of CR LF.");
     if (read.lines.size() < kShpLines) {
         Refuse(file, "it holds " + std::to_string(read.lines.size()) +

@@ -32,18 +32,21 @@ TEST(MinusTiles, TilesAreDrawnLevelByLevelFromTheRightColumnShiftedUpAndRight) {
     EXPECT_TRUE(MinusTiles(TLayoutMap{}).empty());
 }
 
-// A catalog of three layouts: Arena.lay (cell 0), Odd.lay with another header, Wall.shp.
+// A catalog of four layouts: Arena.lay (cells 0 and 2), Odd.lay with another header,
+// Wall.shp, and Three.lay, which no deal takes.
 class Chooser : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder.Write("Layouts/Arena.lay", LayBytes("Ribaku 3.0", "The arena", CellLine({0})));
+        folder.Write("Layouts/Arena.lay", LayBytes("Ribaku 3.0", "The arena", CellLine({0, 2})));
         folder.Write("Layouts/Odd.lay", LayBytes("Ribaku 9.9", "Odd one", CellLine({1})));
         folder.Write("Layouts/Wall.shp", testing::JoinCrLf(testing::ShpLines()));
+        folder.Write("Layouts/Three.lay", LayBytes("Ribaku 3.0", "Three", CellLine({0, 2, 4})));
         game.catalog.ProgramDir = folder.path();
         game.catalog.LayoutNames = {{"Arena", LayoutFormat::Lay},
                                     {"Odd", LayoutFormat::Lay},
-                                    {"Wall.shp", LayoutFormat::Shp}};
-        game.state.LayoutCount = 3;
+                                    {"Wall.shp", LayoutFormat::Shp},
+                                    {"Three", LayoutFormat::Lay}};
+        game.state.LayoutCount = 4;
         game.state.LayoutNumber = 2;
         game.catalog.LayoutName = "Current";
     }
@@ -95,6 +98,14 @@ TEST_F(Chooser, PlayingMakesThePreviewedLayoutCurrent) {
     EXPECT_TRUE(game.PlayChosenLayout(chooser));
     EXPECT_EQ(game.catalog.LayoutFile, folder.path() / "Layouts" / "Arena.lay");
     EXPECT_EQ(game.catalog.LayoutName, "The arena");
+
+    // A layout no deal takes is previewed, but playing it changes nothing.
+    PreviewChooserLine(chooser, game.catalog, 3);
+    EXPECT_EQ(chooser.LayoutN, "Three");
+    EXPECT_THROW(game.PlayChosenLayout(chooser), LayoutError);
+    EXPECT_EQ(game.state.LayoutNumber, 1);
+    EXPECT_EQ(game.catalog.LayoutName, "The arena");
+    EXPECT_EQ(CountLayoutPositions(game.state.LayoutMap), 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "layouts/lay_format.h"
 #include "layouts/layout_file_error.h"
 #include "layouts/layout_test_files.h"
+#include "layouts/shp_format.h"
 #include "support/fixture_layouts.h"
 
 namespace ribaku {
@@ -101,6 +102,39 @@ TEST(LayFormat, FilesThatCannotBeReadWholeAreRefusedNamingTheFile) {
     ExpectRefused("Ribaku 3.0\r\nTwo lines\r\n", "no cell line");
     ExpectRefused("Ribaku 3.0\rOld Mac\r" + cells + "\r", "CR line ends");
     ExpectRefused("", "empty file");
+}
+
+// A picture or other binary data under a layout's name is called what it is, not a text
+// file with the wrong line ends; a text file with LF line ends is still told so.
+TEST(LayFormat, BinaryFilesAreToldToBeNoLayoutFiles) {
+    const auto message = [](const std::string& bytes, bool shape) {
+        try {
+            if (shape) {
+                ParseShp(bytes, "/games/Layouts/Photo.shp");
+            } else {
+                ParseLay(bytes, "/games/Layouts/Photo.lay");
+            }
+        } catch (const LayoutFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0\0\0\x01\0\x08\x06", 26);
+    const std::string nulName = LayBytes("Ribaku 3.0", std::string("Na\0me", 5), CellLine({0}));
+    for (const std::string& bytes : {png, nulName, std::string("\x1b\x7f\x02\n\x03\r\n")}) {
+        for (bool shape : {false, true}) {
+            const std::string text = message(bytes, shape);
+            EXPECT_NE(text.find("is not a layout file"), std::string::npos) << text;
+            EXPECT_NE(text.find("/games/Layouts/Photo."), std::string::npos) << text;
+            EXPECT_EQ(text.find("LF"), std::string::npos) << text;
+        }
+    }
+    const std::string unix = "Ribaku 3.0\nUnix\tname\n" + CellLine({0}) + "\n";
+    EXPECT_NE(message(unix, false).find("LF alone"), std::string::npos);
+    // Any byte may stand for a cell under the right header, as the writer may have put it.
+    std::string cells = CellLine({0});
+    cells[5] = '\x01';
+    EXPECT_NO_THROW(ParseLay(LayBytes("Ribaku 3.0", "Control cell", cells), "C.lay"));
 }
 
 TEST(LayFormat, NamesThatWouldBreakTheFileAreNotWritten) {
