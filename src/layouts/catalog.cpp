@@ -13,11 +13,13 @@ const LayoutEntry& LayoutCatalog::Layout(int number) const {
 std::filesystem::path LayoutCatalog::FileOfLayout(int number) const {
     const LayoutEntry& entry = Layout(number);
     return LayoutsFolder() /
-           (entry.format == LayoutFormat::Lay ? entry.caption + ".lay" : entry.caption);
+           (entry.format == LayoutFormat::Lay ? entry.caption + entry.extension : entry.caption);
 }
 
 std::filesystem::path LayoutCatalog::FileOfMusic(int number) const {
-    return MusicsFolder() / (MusicNames.at(number - 1) + ".mid");
+    const size_t index = static_cast<size_t>(number - 1);
+    if (index < MusicFiles.size()) return MusicsFolder() / MusicFiles[index];
+    return MusicsFolder() / (MusicNames.at(index) + ".mid");
 }
 
 }  // namespace ribaku

@@ -9,11 +9,13 @@ namespace ribaku {
 
 enum class LayoutFormat { Lay, Shp };
 
-// One entry of the Layout menu. A .lay caption is the file name without ".lay"; a .shp
-// caption is the whole file name.
+// One entry of the Layout menu. A .lay caption is the file name without its extension; a
+// .shp caption is the whole file name.
 struct LayoutEntry {
     std::string caption;
     LayoutFormat format = LayoutFormat::Lay;
+    // A .lay file's extension as the file spells it ("Tower.LAY" is listed too).
+    std::string extension = ".lay";
     friend bool operator==(const LayoutEntry&, const LayoutEntry&) = default;
 };
 
@@ -33,14 +35,17 @@ struct LayoutCatalog {
     bool StartupLoading = false;
 
     std::vector<std::string> MusicNames;  // music n at index n - 1, without ".mid"
-    int32_t MusicNumber = -1;             // -1 until the settings or discovery choose one
+    // The file of music n as the folder spells it ("Night.MID"); when discovery did not fill
+    // it, music n is its name plus ".mid".
+    std::vector<std::string> MusicFiles;
+    int32_t MusicNumber = -1;  // -1 until the settings or discovery choose one
 
     int32_t MusicCount() const { return static_cast<int32_t>(MusicNames.size()); }
     std::filesystem::path LayoutsFolder() const { return ProgramDir / "Layouts"; }
     std::filesystem::path MusicsFolder() const { return ProgramDir / "Musics"; }
     // Layout n, 1-based. Throws std::out_of_range outside 1..LayoutNames.size().
     const LayoutEntry& Layout(int number) const;
-    // The file that layout n is read from: its caption, plus ".lay" for the .lay format.
+    // The file that layout n is read from: its caption, plus the extension for the .lay format.
     std::filesystem::path FileOfLayout(int number) const;
     std::filesystem::path FileOfMusic(int number) const;
 };

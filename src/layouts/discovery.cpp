@@ -1,6 +1,7 @@
 #include "layouts/discovery.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 
 #include "layouts/layout_file_error.h"
@@ -11,6 +12,19 @@ namespace {
 
 constexpr std::string_view kDefaultMusic = "Night";
 constexpr std::string_view kDefaultLayout = "Traditional";
+
+// ".lay", ".shp" and ".mid": captions are file names without their last 4 characters.
+constexpr size_t kExtensionLength = 4;
+
+// Extensions are matched in any letter case, as on the file systems the layouts come from.
+bool EndsWithAnyCase(std::string_view name, std::string_view extension) {
+    const std::string_view end = name.substr(name.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(), extension.end(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
 
 int32_t PositionOf(const std::vector<std::string>& names, std::string_view name) {
     const auto found = std::find(names.begin(), names.end(), name);
@@ -26,11 +40,15 @@ std::vector<std::string> ListFileNames(const std::filesystem::path& folder,
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         if (it->is_directory(error)) continue;
-        const std::string name = it->path().filename().string();
-        if (name.size() > extension.size() && name.ends_with(extension))
-            names.push_back(name.substr(0, name.size() - extension.size()));
+        std::string name = it->path().filename().string();
+        if (name.size() > extension.size() && EndsWithAnyCase(name, extension))
+            names.push_back(std::move(name));
     }
     return names;
+}
+
+std::string WithoutExtension(const std::string& fileName) {
+    return fileName.substr(0, fileName.size() - std::min(fileName.size(), kExtensionLength));
 }
 
 std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) {
@@ -40,7 +58,7 @@ std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) 
         throw MissingFilesError("No music was found in the folder \"" + folder.string() +
                                 "\": the game needs at least one .mid file there.");
     }
-    SortNamesForMenu(music);
+    SortNamesForMenu(music, kExtensionLength);
     return music;
 }
 
@@ -48,14 +66,17 @@ std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir
     const std::filesystem::path folder = programDir / "Layouts";
     std::vector<std::string> lay = ListFileNames(folder, ".lay");
     std::vector<std::string> shp = ListFileNames(folder, ".shp");
-    SortNamesForMenu(lay);
+    SortNamesForMenu(lay, kExtensionLength);
     SortNamesAsDirectory(shp);
 
     std::vector<LayoutEntry> layouts;
-    for (std::string& name : lay)
-        layouts.push_back({std::move(name), LayoutFormat::Lay});
-    for (std::string& name : shp)
-        layouts.push_back({name + ".shp", LayoutFormat::Shp});
+    for (const std::string& file : lay) {
+        std::string caption = WithoutExtension(file);
+        std::string extension = file.substr(caption.size());
+        layouts.push_back({std::move(caption), LayoutFormat::Lay, std::move(extension)});
+    }
+    for (std::string& file : shp)
+        layouts.push_back({std::move(file), LayoutFormat::Shp});
     if (layouts.empty()) {
         throw MissingFilesError("No layout was found in the folder \"" + folder.string() +
                                 "\": the game needs at least one .lay or .shp file there.");
@@ -75,8 +96,9 @@ int32_t SettleMusicNumber(const std::vector<std::string>& music, int32_t musicNu
 
 int32_t DefaultLayoutNumber(const std::vector<LayoutEntry>& layouts, int32_t layoutNumber) {
     if (layoutNumber != -1) return layoutNumber;
-    const LayoutEntry traditional{std::string(kDefaultLayout), LayoutFormat::Lay};
-    const auto found = std::find(layouts.begin(), layouts.end(), traditional);
+    const auto found = std::find_if(layouts.begin(), layouts.end(), [](const LayoutEntry& e) {
+        return e.format == LayoutFormat::Lay && e.caption == kDefaultLayout;
+    });
     return found == layouts.end() ? 1 : static_cast<int32_t>(found - layouts.begin()) + 1;
 }
 

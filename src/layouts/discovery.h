@@ -10,18 +10,21 @@
 
 namespace ribaku {
 
-// Names of the files in `folder` that end with `extension` (exactly, case included),
-// without that extension, in no particular order. Folders and names that would be empty
-// are skipped; a missing folder lists nothing.
+// Names of the files in `folder` that end with `extension` in any letter case ("Tower.LAY"
+// for ".lay"), in no particular order. Folders and names that are nothing but the
+// extension are skipped; a missing folder lists nothing.
 std::vector<std::string> ListFileNames(const std::filesystem::path& folder,
                                        std::string_view extension);
 
-// Musics/*.mid, sorted for the menu. Throws MissingFilesError naming the folder when there
-// is none.
+// A menu caption: the file name without its last 4 characters (its extension).
+std::string WithoutExtension(const std::string& fileName);
+
+// The file names of Musics/*.mid (any case), sorted for the menu by their captions. Throws
+// MissingFilesError naming the folder when there is none.
 std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir);
 
 // Layouts/*.lay sorted for the menu, then Layouts/*.shp in directory order; the first 99.
-// Throws MissingFilesError naming the folder when there is none.
+// Extensions in any case. Throws MissingFilesError naming the folder when there is none.
 std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir);
 
 // The remembered music, -1 for none: "Night" when there is one, then clamped to 1..count.

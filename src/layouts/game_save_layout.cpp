@@ -37,7 +37,9 @@ TLayoutSaved Game::SaveLayout() {
         state.LayoutNumber = listed;
         return {false};
     }
-    catalog.LayoutNames.push_back({caption, LayoutFormat::Lay});
+    // The entry names the file written, also when its name only holds ".lay" (my.layout).
+    const std::string fileName = catalog.LayoutFile.filename().string();
+    catalog.LayoutNames.push_back({caption, LayoutFormat::Lay, fileName.substr(caption.size())});
     state.LayoutCount = static_cast<int32_t>(catalog.LayoutNames.size());
     state.LayoutNumber = state.LayoutCount;
     return {true};

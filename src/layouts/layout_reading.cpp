@@ -1,11 +1,16 @@
 #include "layouts/layout_reading.h"
 
+#include <cctype>
+
 #include "layouts/shp_format.h"
 
 namespace ribaku {
 
 LayoutFormat FormatOfFile(const std::filesystem::path& file) {
-    return file.extension() == ".shp" ? LayoutFormat::Shp : LayoutFormat::Lay;
+    std::string extension = file.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".shp" ? LayoutFormat::Shp : LayoutFormat::Lay;
 }
 
 TLayoutRead ReadLayout(const std::filesystem::path& file, LayoutFormat format) {

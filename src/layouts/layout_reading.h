@@ -7,7 +7,8 @@
 
 namespace ribaku {
 
-// A file is read as a shape layout when its extension is ".shp", otherwise as a .lay file
+// A file is read as a shape layout when its extension is ".shp" in any letter case,
+// otherwise as a .lay file
 // (a layout saved from "x.shp" is "x.shp.lay", a .lay file).
 LayoutFormat FormatOfFile(const std::filesystem::path& file);
 

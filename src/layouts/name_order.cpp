@@ -43,11 +43,12 @@ void SortByKey(std::vector<std::string>& names, MakeKey makeKey) {
 
 }  // namespace
 
-void SortNamesForMenu(std::vector<std::string>& names) {
+void SortNamesForMenu(std::vector<std::string>& names, size_t ignoredEnd) {
     const std::locale& locale = UserLocale();
     const auto& collate = std::use_facet<std::collate<char>>(locale);
     SortByKey(names, [&](const std::string& name) {
-        const std::string lower = LowerCased(name, locale);
+        const std::string lower =
+            LowerCased(name.substr(0, name.size() - std::min(ignoredEnd, name.size())), locale);
         return collate.transform(lower.data(), lower.data() + lower.size());
     });
 }

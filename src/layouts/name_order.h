@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@ namespace ribaku {
 // The Layout and Music menus list names in the user's language, without regard to letter
 // case (the collation of the user's locale applied to lower-cased names). Names equal but
 // for case keep a fixed byte order, so the same folder always gives the same list.
-void SortNamesForMenu(std::vector<std::string>& names);
+// The last `ignoredEnd` characters of each name (a file's extension) do not count, so file
+// names sort as the captions made from them.
+void SortNamesForMenu(std::vector<std::string>& names, size_t ignoredEnd = 0);
 
 // The order of a case-insensitive directory listing: lower-cased bytes, then the bytes as
 // they are. Used for shape layouts, which are listed in directory order.

@@ -31,15 +31,53 @@ void Populate(const TempFolder& folder, const std::vector<std::string>& music,
 TEST(Discovery, ListsLayFilesSortedWithoutCaseThenShapeFilesWithTheirExtension) {
     TempFolder folder;
     Populate(folder, {},
-             {"beta.lay", "Big Tower.lay", "Alpha.lay", "gamma.lay", "zeta.shp", "Abc.shp",
-              "readme.txt", "Upper.LAY", "lay", ".lay"});
+             {"beta.lay", "Big Tower.lay", "Big.lay", "Alpha.lay", "gamma.lay", "zeta.shp",
+              "Abc.shp", "readme.txt", "Upper.LAY", "lay", ".lay", ".LAY", "Crab.Shp"});
     std::filesystem::create_directories(folder.path() / "Layouts" / "folder.lay");
 
     const std::vector<LayoutEntry> layouts = DiscoverLayouts(folder.path());
-    EXPECT_EQ(Captions(layouts), (std::vector<std::string>{"Alpha", "beta", "Big Tower", "gamma",
-                                                           "Abc.shp", "zeta.shp"}));
-    EXPECT_EQ(layouts[3].format, LayoutFormat::Lay);
-    EXPECT_EQ(layouts[4].format, LayoutFormat::Shp);
+    // The extension does not sort: "Big" comes before "Big Tower".
+    EXPECT_EQ(Captions(layouts),
+              (std::vector<std::string>{"Alpha", "beta", "Big", "Big Tower", "gamma", "Upper",
+                                        "Abc.shp", "Crab.Shp", "zeta.shp"}));
+    EXPECT_EQ(layouts[5].format, LayoutFormat::Lay);
+    EXPECT_EQ(layouts[7].format, LayoutFormat::Shp);
+}
+
+// Files named in capitals, as other systems often save them, are listed and found again.
+TEST(Discovery, ExtensionsMatchInAnyCaseAndTheFilesAreReadUnderTheirOwnNames) {
+    TempFolder folder;
+    Populate(folder, {"Night.MID", "Autumn.mid", "Rain.Mid"}, {});
+    folder.Write("Layouts/Arena.lay",
+                 testing::LayBytes("Ribaku 3.0", "Arena", testing::CellLine({0, 2})));
+    folder.Write("Layouts/Traditional.LAY",
+                 testing::LayBytes("Ribaku 3.0", "Tower", testing::CellLine({1, 3})));
+    folder.Write("Layouts/Wall.SHP", testing::JoinCrLf(testing::ShpLines()));
+    testing::FakeView view;
+    Game game(view);
+    game.catalog.ProgramDir = folder.path();
+    game.state.LayoutNumber = -1;
+    game.LoadFiles();
+
+    EXPECT_EQ(game.catalog.MusicNames, (std::vector<std::string>{"Autumn", "Night", "Rain"}));
+    EXPECT_EQ(game.catalog.MusicNumber, 2);  // "Night" is still the default
+    for (int n = 1; n <= game.catalog.MusicCount(); ++n)
+        EXPECT_TRUE(std::filesystem::exists(game.catalog.FileOfMusic(n))) << n;
+    EXPECT_EQ(game.catalog.FileOfMusic(2), folder.path() / "Musics" / "Night.MID");
+
+    const std::filesystem::path layouts = folder.path() / "Layouts";
+    EXPECT_EQ(Captions(game.catalog.LayoutNames),
+              (std::vector<std::string>{"Arena", "Traditional", "Wall.SHP"}));
+    EXPECT_EQ(game.state.LayoutNumber, 2);  // "Traditional" is still the default
+    EXPECT_EQ(game.catalog.LayoutFile, layouts / "Traditional.LAY");
+    game.LoadStartupLayout();
+    EXPECT_EQ(game.catalog.LayoutName, "Tower");
+
+    game.LoadlayoutClick(3);  // read as a shape layout
+    EXPECT_EQ(game.catalog.LayoutFile, layouts / "Wall.SHP");
+    EXPECT_EQ(game.state.LayoutMap[LayoutMapIndex(2, 2, 1)], 1);
+    game.state.LayoutNumber = 2;  // remembered from the settings: its file is found
+    EXPECT_EQ(SettleCurrentLayout(game.catalog, 2).file, layouts / "Traditional.LAY");
 }
 
 TEST(Discovery, NamesEqualButForCaseComeInAFixedOrder) {
@@ -62,10 +100,13 @@ TEST(Discovery, AtMost99LayoutsAreListedTheFirstInListOrder) {
     EXPECT_EQ(layouts.back().caption, "L198");
 }
 
-TEST(Discovery, MusicIsListedSortedWithoutItsExtension) {
+TEST(Discovery, MusicFilesAreSortedByTheirNamesWithoutExtension) {
     TempFolder folder;
-    Populate(folder, {"night.mid", "Autumn.mid", "notes.txt"}, {});
-    EXPECT_EQ(DiscoverMusic(folder.path()), (std::vector<std::string>{"Autumn", "night"}));
+    Populate(folder, {"night.mid", "Autumn.mid", "Big band.MID", "Big.mid", "notes.txt"}, {});
+    const std::vector<std::string> files = DiscoverMusic(folder.path());
+    EXPECT_EQ(files,
+              (std::vector<std::string>{"Autumn.mid", "Big.mid", "Big band.MID", "night.mid"}));
+    EXPECT_EQ(WithoutExtension(files[2]), "Big band");
 }
 
 TEST(Discovery, NoMusicOrNoLayoutIsAnErrorNamingTheFolder) {
