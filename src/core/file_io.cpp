@@ -9,11 +9,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/short_path.h"
+
 namespace ribaku {
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::filesystem::path& path, int error) {
-    throw FileError(what + " \"" + path.string() + "\": " + std::strerror(error));
+    throw FileError(what + " \"" + ShortPath(path) + "\": " + std::strerror(error));
 }
 
 void WriteAll(int fd, const std::string& bytes, const std::filesystem::path& path) {
