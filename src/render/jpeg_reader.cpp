@@ -5,12 +5,14 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <string>
 // clang-format off: jpeglib.h needs <cstdio> first
 #include <jerror.h>
 #include <jpeglib.h>
 // clang-format on
 
 #include "render/picture_error.h"
+#include "render/picture_loader.h"
 
 namespace ribaku::render {
 namespace {
@@ -32,9 +34,9 @@ void EmitMessage(j_common_ptr cinfo, int msgLevel) {
     if (msgLevel < 0) ++cinfo->err->num_warnings;  // other damage: decoded as well as it can be
 }
 
-// The two steps that call into libjpeg hold no object with a destructor, so that the
-// jump out of the library skips nothing. Each returns false after an error.
-bool StartDecoding(jpeg_decompress_struct& cinfo, ErrorJump& err, const std::string& bytes) {
+// The steps that call into libjpeg hold no object with a destructor, so that the jump out
+// of the library skips nothing. Each returns false after an error.
+bool ReadHeader(jpeg_decompress_struct& cinfo, ErrorJump& err, const std::string& bytes) {
     if (setjmp(err.jump)) return false;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
@@ -44,6 +46,12 @@ bool StartDecoding(jpeg_decompress_struct& cinfo, ErrorJump& err, const std::str
         return false;
     }
     cinfo.out_color_space = JCS_RGB;
+    return true;
+}
+
+// Allocates the decoder's buffers, which for a progressive picture hold the whole of it.
+bool StartDecoding(jpeg_decompress_struct& cinfo, ErrorJump& err) {
+    if (setjmp(err.jump)) return false;
     jpeg_start_decompress(&cinfo);
     return true;
 }
@@ -65,6 +73,25 @@ bool DecodeRows(jpeg_decompress_struct& cinfo, ErrorJump& err, QImage& image) {
     return true;
 }
 
+// Why the picture cannot be decoded into `image`; empty when it has been.
+std::string Decode(jpeg_decompress_struct& cinfo, ErrorJump& err, const std::string& bytes,
+                   QImage& image) {
+    if (!ReadHeader(cinfo, err, bytes)) return err.message;
+    // Refused before the decoder or the image allocate anything for the pixels.
+    std::string problem = PictureSizeProblem(cinfo.image_width, cinfo.image_height);
+    if (!problem.empty()) return problem;
+    if (!StartDecoding(cinfo, err)) return err.message;
+    const auto width = static_cast<int>(cinfo.output_width);
+    const auto height = static_cast<int>(cinfo.output_height);
+    image = QImage(width, height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return "the picture is too large (" + std::to_string(width) + " x " +
+               std::to_string(height) + ")";
+    }
+    if (!DecodeRows(cinfo, err, image)) return err.message;
+    return {};
+}
+
 }  // namespace
 
 QImage DecodeJpeg(const std::string& bytes, const std::string& name) {
@@ -74,21 +101,11 @@ QImage DecodeJpeg(const std::string& bytes, const std::string& name) {
     err.mgr.error_exit = JumpOut;
     err.mgr.emit_message = EmitMessage;
     jpeg_create_decompress(&cinfo);
-
     QImage image;
-    bool ok = StartDecoding(cinfo, err, bytes);
-    if (ok) {
-        image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                       QImage::Format_RGB32);
-        if (image.isNull()) {
-            std::snprintf(err.message, sizeof err.message, "the picture is too large (%u x %u)",
-                          cinfo.output_width, cinfo.output_height);
-            ok = false;
-        }
-    }
-    if (ok) ok = DecodeRows(cinfo, err, image);
+    const std::string problem = Decode(cinfo, err, bytes, image);
     jpeg_destroy_decompress(&cinfo);
-    if (!ok) throw PictureError(name + ": not a readable JPEG picture (" + err.message + ")");
+    if (!problem.empty())
+        throw PictureError(name + ": not a readable JPEG picture (" + problem + ")");
     return image;
 }
 

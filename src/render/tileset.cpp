@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <array>
 
+#include "core/short_path.h"
 #include "core/tiles.h"
 #include "render/picture_loader.h"
 #include "render/raster_ops.h"
@@ -61,7 +62,7 @@ const QImage& Tileset::TileImages() const {
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return PictureLoad::FileMissing;
-    SetTilesetBitmap(LoadPicture(path), path.string());
+    SetTilesetBitmap(LoadPicture(path), ShortPath(path));
     return PictureLoad::Loaded;
 }
 

@@ -7,6 +7,7 @@
 #include "render/background.h"
 #include "render/picture_error.h"
 #include "render/picture_loader.h"
+#include "render/tileset.h"
 #include "synthetic_art.h"
 
 namespace ribaku::render {
@@ -43,6 +44,43 @@ QByteArray JpegBytes(const QImage& picture) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
+}
+
+// A real JPEG whose frame header is changed to announce another size, as a progressive
+// picture when asked (whose decoder would hold the whole picture at once).
+QByteArray JpegClaiming(int width, int height, bool progressive) {
+    QByteArray jpeg = JpegBytes(Quarters());
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    EXPECT_GT(frame, 0);
+    if (progressive) jpeg[frame + 1] = '\xC2';
+    jpeg[frame + 5] = static_cast<char>(height >> 8);
+    jpeg[frame + 6] = static_cast<char>(height);
+    jpeg[frame + 7] = static_cast<char>(width >> 8);
+    jpeg[frame + 8] = static_cast<char>(width);
+    return jpeg;
+}
+
+void PutLittleEndian(QByteArray& bytes, int at, qint64 value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+// A bitmap header, and nothing after it, announcing a 24-bit picture of this size: the
+// Windows header by default, the old OS/2 one (16-bit sizes) when asked.
+QByteArray BitmapHeaderClaiming(qint64 width, qint64 height, bool os2 = false) {
+    const int info = os2 ? 12 : 40;
+    QByteArray bytes(14 + info, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutLittleEndian(bytes, 2, bytes.size(), 4);
+    PutLittleEndian(bytes, 10, bytes.size(), 4);
+    PutLittleEndian(bytes, 14, info, 4);
+    const int field = os2 ? 2 : 4;
+    PutLittleEndian(bytes, 18, width, field);
+    PutLittleEndian(bytes, 18 + field, height, field);
+    PutLittleEndian(bytes, 18 + 2 * field, 1, 2);   // planes
+    PutLittleEndian(bytes, 20 + 2 * field, 24, 2);  // bits per pixel
+    return bytes;
 }
 
 class Pictures : public ::testing::Test {
@@ -97,6 +135,69 @@ TEST_F(Pictures, BitmapThatCannotBeReadLeavesTheBackgroundAsItWas) {
     EXPECT_THROW(background.NouveauFond(Path("jpeg.bmp")), PictureError);
     EXPECT_EQ(background.NouveauFond(Path("missing.bmp")), PictureLoad::FileMissing);
     EXPECT_EQ(background.BackgroundBitmap(), before);
+}
+
+// A header announcing a huge picture is refused at once, as any unreadable picture is, and
+// whatever was shown stays: nothing is allocated for the pixels it claims.
+TEST_F(Pictures, PictureClaimingAHugeSizeIsRefusedAndThePreviousOneStays) {
+    WriteBytes(dir.filePath("huge.jpg"), JpegClaiming(60000, 60000, false));
+    WriteBytes(dir.filePath("huge-progressive.jpg"), JpegClaiming(60000, 60000, true));
+    WriteBytes(dir.filePath("wide.jpg"), JpegClaiming(20000, 8, false));
+    WriteBytes(dir.filePath("huge.bmp"), BitmapHeaderClaiming(60000, 60000));
+    WriteBytes(dir.filePath("top-down.bmp"), BitmapHeaderClaiming(60000, -60000));
+    WriteBytes(dir.filePath("square.bmp"), BitmapHeaderClaiming(9000, 9000));
+    WriteBytes(dir.filePath("os2.bmp"), BitmapHeaderClaiming(60000, 60000, true));
+    const char* names[] = {"huge.jpg",     "huge-progressive.jpg", "wide.jpg", "huge.bmp",
+                           "top-down.bmp", "square.bmp",           "os2.bmp"};
+
+    Background background;
+    background.FillTeal();
+    const QImage backgroundBefore = background.BackgroundBitmap();
+    Tileset tileset;
+    tileset.SetTilesetBitmap(SyntheticTileset(), "synthetic");
+    const QImage tilesBefore = tileset.TileImages();
+    for (const char* name : names) {
+        try {
+            background.NouveauFond(Path(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const PictureError& e) {
+            const std::string text = e.what();
+            EXPECT_NE(text.find(name), std::string::npos) << text;
+            EXPECT_NE(text.find("not a readable"), std::string::npos) << text;
+            EXPECT_NE(text.find("it claims"), std::string::npos) << text;
+        }
+        EXPECT_THROW(tileset.LoadTileset(Path(name)), PictureError) << name;
+    }
+    EXPECT_EQ(background.BackgroundBitmap(), backgroundBefore);
+    EXPECT_EQ(tileset.TileImages(), tilesBefore);
+
+    // The limits themselves are allowed.
+    QImage wide(int(kMaxPictureSide), 2, QImage::Format_RGB32);
+    wide.fill(Qt::darkCyan);
+    ASSERT_TRUE(wide.save(dir.filePath("wide.bmp"), "BMP"));
+    EXPECT_EQ(LoadPicture(Path("wide.bmp")).size(), wide.size());
+    EXPECT_EQ(PictureSizeProblem(8000, 8000), "");
+    EXPECT_NE(PictureSizeProblem(8001, 8000), "");
+}
+
+// A file named by a path far longer than any message should be: the message shortens it
+// in the middle and keeps the file's own name.
+TEST_F(Pictures, MessageNamesADeeplyPlacedFileShortly) {
+    std::filesystem::path deep = Path("");
+    for (int i = 0; i < 12; ++i)
+        deep /= std::string(40, char('a' + i));
+    std::filesystem::create_directories(deep);
+    const std::filesystem::path file = deep / "broken picture.jpg";
+    WriteBytes(QString::fromStdString(file.string()), "no picture");
+    try {
+        LoadPicture(file);
+        ADD_FAILURE() << "read";
+    } catch (const PictureError& e) {
+        const std::string text = e.what();
+        EXPECT_LT(text.size(), 200u) << text;
+        EXPECT_NE(text.find("broken picture.jpg: not a readable JPEG"), std::string::npos);
+        EXPECT_EQ(text.rfind(deep.root_path().string(), 0), 0u) << text;
+    }
 }
 
 TEST_F(Pictures, SmallBackgroundIsRepeatedFromTheTopLeftCorner) {
