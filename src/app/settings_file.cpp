@@ -143,7 +143,7 @@ std::optional<int> ParseIniInteger(const std::string& text) {
 Settings ReadSettingsFile(const std::filesystem::path& path, int screenWidth) {
     Settings s;
     s.PreviousRes = screenWidth;
-    if (!std::filesystem::exists(path)) return s;
+    if (std::error_code error; !std::filesystem::exists(path, error)) return s;
     CSimpleIniA ini;
     const std::string bytes = ReadWholeFile(path);
     ini.LoadData(bytes.data(), bytes.size());
