@@ -50,6 +50,24 @@ void drawCornerIndex(QPainter& painter, const QString& index, const QColor& colo
     inkPath(painter, path.translated(2.5 - path.boundingRect().left(), 0), colour, 0.35);
 }
 
+namespace {
+
+// The lower right corner of the art, which stays where it was; the art spans the face from
+// (2, 2) to this corner before it shrinks.
+constexpr QPointF kIndexedAnchor{38, 48};
+
+}  // namespace
+
+QPointF indexedPoint(const QPointF& point) {
+    return kIndexedAnchor + (point - kIndexedAnchor) * kIndexedScale;
+}
+
+void enterIndexedArea(QPainter& painter) {
+    painter.translate(kIndexedAnchor);
+    painter.scale(kIndexedScale, kIndexedScale);
+    painter.translate(-kIndexedAnchor);
+}
+
 void drawBrushLine(QPainter& painter, const QPainterPath& spine, double width,
                    const QColor& colour) {
     constexpr int kSteps = 80;

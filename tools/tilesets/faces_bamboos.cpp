@@ -131,8 +131,9 @@ std::vector<Stick> arrangement(int n) {
             return {{{20, 9}, r},  {{10, 25}, g}, {{20, 25}, g}, {{30, 25}, g},
                     {{10, 41}, b}, {{20, 41}, b}, {{30, 41}, b}};
         case 8:
-            return {{{7, 14}, g}, {{15.5, 14}, g, 16},  {{24.5, 14}, g, -16}, {{33, 14}, g},
-                    {{7, 36}, b}, {{15.5, 36}, b, -16}, {{24.5, 36}, b, 16},  {{33, 36}, b}};
+            // Narrower than the others, so that its upper left stick clears the corner index.
+            return {{{8.5, 14}, g}, {{16.6, 14}, g, 16},  {{23.4, 14}, g, -16}, {{31.5, 14}, g},
+                    {{8.5, 36}, b}, {{16.6, 36}, b, -16}, {{23.4, 36}, b, 16},  {{31.5, 36}, b}};
         case 9: {
             std::vector<Stick> sticks;
             const QColor columns[3] = {g, r, b};
@@ -149,12 +150,19 @@ std::vector<Stick> arrangement(int n) {
 }  // namespace
 
 void paintBamboo(QPainter& painter, int n) {
-    if (n == 1) return drawBird(painter);
-    const bool threeRows = n >= 7 && n != 8;
-    const double length = threeRows ? 14 : 20;
-    const double width = n <= 4 ? 7 : n <= 6 ? 6.2 : 5.6;
-    for (const Stick& stick : arrangement(n))
-        drawStick(painter, stick, length, width);
+    painter.save();
+    enterIndexedArea(painter);
+    if (n == 1) {
+        drawBird(painter);
+    } else {
+        const bool threeRows = n >= 7 && n != 8;
+        const double length = threeRows ? 14 : 20;
+        const double width = n <= 4 ? 7 : n <= 6 ? 6.2 : 5.6;
+        for (const Stick& stick : arrangement(n))
+            drawStick(painter, stick, length, width);
+    }
+    painter.restore();
+    drawCornerIndex(painter, QString::number(n), ink::kDeepGreen);
 }
 
 }  // namespace tileset

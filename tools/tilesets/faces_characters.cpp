@@ -17,8 +17,10 @@ void paintCrak(QPainter& painter, int n) {
         QStringLiteral("四"), QStringLiteral("五"), QStringLiteral("六"),
         QStringLiteral("七"), QStringLiteral("八"), QStringLiteral("九")};
     const QFont serif = typeface(Typeface::CjkSerif, true);
-    inkPath(painter, sizedText(numerals[n - 1], serif, 23, {8, 3, 24, 16.5}), ink::kNavy, 1.0);
+    // The numeral stands right of the corner index, the character for ten thousand below both.
+    inkPath(painter, sizedText(numerals[n - 1], serif, 23, {11, 3, 24, 16.5}), ink::kNavy, 1.0);
     inkPath(painter, fittedText(QStringLiteral("萬"), serif, {6, 21.5, 28, 25.5}), ink::kRed, 0.3);
+    drawCornerIndex(painter, QString::number(n), ink::kNavy);
 }
 
 void paintWind(QPainter& painter, int n) {

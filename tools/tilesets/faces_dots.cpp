@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "colour_math.h"
+#include "drawing_kit.h"
 #include "faces.h"
 #include "ink.h"
 
@@ -99,9 +100,17 @@ double dotRadius(int n) {
 }  // namespace
 
 void paintDots(QPainter& painter, int n) {
-    if (n == 1) return drawMedallion(painter);
-    for (const Dot& dot : arrangement(n))
-        drawDot(painter, dot.centre, dotRadius(n), dot.colour);
+    if (n == 1) {
+        painter.save();
+        enterIndexedArea(painter);
+        drawMedallion(painter);
+        painter.restore();
+    } else {
+        // Coins are placed, not scaled, so that each keeps its proportions at 1x.
+        for (const Dot& dot : arrangement(n))
+            drawDot(painter, indexedPoint(dot.centre), dotRadius(n) * kIndexedScale, dot.colour);
+    }
+    drawCornerIndex(painter, QString::number(n), ink::kDeepBlue);
 }
 
 }  // namespace tileset

@@ -13,8 +13,10 @@ constexpr int kEdge = 6;  // the 3-D edge left of and below the face
 constexpr int kTileWidth = kFaceWidth + kEdge;
 constexpr int kTileHeight = kFaceHeight + kEdge;
 
-// The smallest picture that holds every cell; we ship exactly that.
-constexpr int kPictureWidth = 369;
+// The smallest picture that holds every cell, 369 × 567, widened to a multiple of four pixels:
+// then the rows of a BMP file need no padding, which Qt's writer leaves uninitialised in
+// 8-bit pictures, so the same tileset always gives the same bytes.
+constexpr int kPictureWidth = 372;
 constexpr int kPictureHeight = 567;
 constexpr int kMaskDrop = 312;  // a face's mask lies this far below the face
 
