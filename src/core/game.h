@@ -83,6 +83,8 @@ public:
     // Status line (play/status_line.cpp): a new message, and its animation on each tick.
     void ShowStatus(const std::string& message);
     void StatusTick();
+    // Moves are back (a new game, a reshuffle, an undo): the no-moves message goes at once.
+    void EndNoMovesMessage();
 
     // --- Sound and music (play/music.cpp): the pieces are the catalog's music ---
     // The MIDI player (the window's Media), owned by the window; none keeps the music silent.
@@ -132,6 +134,8 @@ public:
     // the board picture's pixels; ChoisitPai the point relative to the board origin.
     void ButtonDown(int x, int y, TMouseButton button);
     void FormMouseMove(int x, int y);
+    // The pointer left the board (or a dialog or the pause took it): no tile stays outlined.
+    void PointerLeft();
     void ChoisitPai(int x, int y, int col, int row, TMouseButton button);
     void SonOK(int tile);
     void TestStile2();

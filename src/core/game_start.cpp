@@ -42,7 +42,7 @@ void Game::BeginGame() {
     state.HintTile1 = state.HintTile2 = state.HintIndex = 0;
     state.ElapsedSeconds = state.PenaltySeconds = state.PauseElapsed = 0;
     state.BoardFinished = state.GameOverDone = false;
-    status.NoMovesShown = false;
+    EndNoMovesMessage();
     state.MemoryCountdown = 0;
 
     if (state.GameMode != gmEditor) IM(gmSolitaire);

@@ -54,7 +54,7 @@ void Game::WriteScore() {
     const bool timed = mode == gmSolitaire || mode == gmRivers || mode == gmMemory;
     view_.SetTimeText(
         options.ShowTime && timed ? MinutesSeconds(s.ElapsedSeconds + s.PenaltySeconds) : "");
-    if (s.MovesLeft > 0) status.NoMovesShown = false;
+    if (s.MovesLeft > 0) EndNoMovesMessage();
     if (s.TilesLeft == 0) {
         // The redraw finds the empty board and ends the game.
         if (!s.GameOverDone) view_.FullRedraw();
@@ -68,6 +68,7 @@ void Game::WriteScore() {
 void Game::PauseClick() {
     TBoardState& s = state;
     if (CanPause(s.GameMode)) {
+        PointerLeft();  // the pointer will be elsewhere when the game comes back
         s.PausedMode = s.GameMode;
         IM(gmPaused);
         s.PauseElapsed = static_cast<int32_t>(view_.NowMs() - s.GameStartTick);

@@ -4,10 +4,21 @@
 
 namespace ribaku {
 
+// Any new message replaces a swinging no-moves message.
 void Game::ShowStatus(const std::string& message) {
+    status.NoMovesShown = false;
     status.StatusMessage = message;
     status.StatusLength = static_cast<int32_t>(message.size());
     status.StatusPos = status.StatusLength;
+}
+
+void Game::EndNoMovesMessage() {
+    if (!status.NoMovesShown) return;
+    status.NoMovesShown = false;
+    status.StatusMessage.assign(1, ' ');
+    status.StatusLength = 1;
+    status.StatusPos = 0;
+    view_.SetStatusText(status.StatusMessage);
 }
 
 void Game::StatusTick() {

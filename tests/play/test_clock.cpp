@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "play/play_fixture.h"
+#include "support/fixture_layouts.h"
 
 namespace ribaku {
 namespace {
@@ -68,6 +69,38 @@ TEST_F(Clock, NoMoreMovesSwingsUntilAMoveExistsAgain) {
 
     Place(2, 6, 10);
     Ticks(1);
+    EXPECT_FALSE(game.status.NoMovesShown);
+}
+
+// Mid-swing, whatever brings moves back (an undo, a reshuffle's message, a new game) takes
+// the no-moves message off at once, and a new game is announced.
+TEST_F(Clock, MovesComingBackReplaceTheNoMovesMessage) {
+    const auto takeTileTwoOff = [&] {
+        game.state.TilePos[2] = TCellPos{};
+        game.state.Board(6, 10, 1) = 0;
+        game.state.TilesLeft = 2;
+        Ticks(7);
+        ASSERT_TRUE(game.status.NoMovesShown);
+        ASSERT_NE(view.statusText.find("!"), std::string::npos);
+    };
+    takeTileTwoOff();
+    Place(2, 6, 10);  // as an undo does
+    Ticks(1);
+    EXPECT_EQ(view.statusText, " ");
+    Ticks(20);
+    EXPECT_EQ(view.statusText, " ");
+
+    takeTileTwoOff();
+    game.ShowStatus("Tiles shuffled.");
+    Place(2, 6, 10);
+    Ticks(30);
+    EXPECT_EQ(view.statusText, "Tiles shuffled.");
+
+    takeTileTwoOff();
+    game.state.LayoutMap = testing::StackedFixture144();
+    game.NewGame();
+    Ticks(30);
+    EXPECT_EQ(view.statusText, "New game started.");
     EXPECT_FALSE(game.status.NoMovesShown);
 }
 
