@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/short_path.h"
 
@@ -32,13 +30,26 @@ void WriteAll(int fd, const std::string& bytes, const std::filesystem::path& pat
 
 }  // namespace
 
+// Plain system calls: a stream reads a folder as an empty file, and would wait forever on a
+// pipe put where a file should be.
 std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) Fail("Unable to open", path, errno);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) Fail("Unable to read", path, errno);
-    return bytes.str();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) Fail("Unable to open", path, errno);
+    std::string bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            ::close(fd);
+            Fail("Unable to read", path, error);
+        }
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {

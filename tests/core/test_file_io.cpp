@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -55,6 +56,24 @@ TEST_F(FileIo, AFailedWriteKeepsTheOldFileAndNamesItInTheError) {
 TEST_F(FileIo, WritingIntoAMissingFolderOrReadingAMissingFileThrows) {
     EXPECT_THROW(WriteFileAtomically(dir / "no" / "such.lay", "x"), FileError);
     EXPECT_THROW(ReadWholeFile(dir / "missing.lay"), FileError);
+}
+
+// What stands where a file should be but cannot be read as one is an error with the system's
+// reason, never an empty file and never a wait.
+TEST_F(FileIo, AFolderOrAPipeInPlaceOfAFileIsAnErrorNotAnEmptyFileOrAWait) {
+    fs::create_directories(dir / "Ribaku.ini");
+    try {
+        ReadWholeFile(dir / "Ribaku.ini");
+        ADD_FAILURE() << "a folder read as a file";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("Ribaku.ini"), std::string::npos);
+        EXPECT_NE(std::string(error.what()).find("Is a directory"), std::string::npos);
+    }
+    ASSERT_EQ(::mkfifo((dir / "Hallfame.ini").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(dir / "Hallfame.ini"), "");  // no writer: nothing to read, at once
+    std::string big(200000, 'x');
+    WriteFileAtomically(dir / "big.lay", big);
+    EXPECT_EQ(ReadWholeFile(dir / "big.lay"), big);
 }
 
 TEST_F(FileIo, AWriteCutShortLeavesThePreviousFileAndNoTemporary) {
