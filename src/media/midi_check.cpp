@@ -20,6 +20,13 @@ std::optional<uint8_t> DataByte(ByteReader& reader) {
     return b;
 }
 
+// The data of a meta or system exclusive event, after its length.
+std::optional<std::span<const uint8_t>> LengthAndData(ByteReader& reader) {
+    const std::optional<uint32_t> length = reader.VariableLength();
+    if (!length) return std::nullopt;
+    return reader.Take(*length);
+}
+
 // The tick of the track's end-of-track event; nothing when the track does not reach it.
 std::optional<int64_t> TrackEnd(std::span<const uint8_t> body) {
     MidiTrackReader reader(body);
@@ -48,14 +55,16 @@ std::optional<MidiEvent> MidiTrackReader::Read() {
     MidiEvent event{.tick = tick_, .status = *first};
     if (*first == 0xFF) {
         const std::optional<uint8_t> type = reader_.Byte();
-        const std::optional<uint32_t> length = reader_.VariableLength();
-        if (!type || !length || !reader_.Skip(*length)) return std::nullopt;
+        const std::optional<std::span<const uint8_t>> data = LengthAndData(reader_);
+        if (!type || !data) return std::nullopt;
         event.data1 = *type;
+        event.data = *data;
         return event;
     }
     if (*first == 0xF0 || *first == 0xF7) {
-        const std::optional<uint32_t> length = reader_.VariableLength();
-        if (!length || !reader_.Skip(*length)) return std::nullopt;
+        const std::optional<std::span<const uint8_t>> data = LengthAndData(reader_);
+        if (!data) return std::nullopt;
+        event.data = *data;
         runningStatus_ = 0;
         return event;
     }
@@ -67,6 +76,8 @@ std::optional<MidiEvent> MidiTrackReader::Read() {
         data1 = DataByte(reader_);
     } else if (runningStatus_ == 0) {
         return std::nullopt;
+    } else {
+        event.runningStatus = true;
     }
     // With running status the byte read is already the first data byte.
     event.status = runningStatus_;

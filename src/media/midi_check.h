@@ -30,13 +30,17 @@ struct MidiEvent {
                          // system exclusive 0xF0 or 0xF7
     uint8_t data1 = 0;   // channel message: its data bytes (data2 is 0 when there is one);
     uint8_t data2 = 0;   // meta event: data1 is its type
+    // A channel message written without its status byte.
+    bool runningStatus = false;
+    // Meta and system exclusive events: the bytes after the length.
+    std::span<const uint8_t> data{};
 
     uint8_t Kind() const { return status & 0xF0; }
     int Channel() const { return status & 0x0F; }
     bool IsEndOfTrack() const { return status == 0xFF && data1 == 0x2F; }
 };
 
-// Walks the events of a track body, skipping the data of meta and system exclusive events.
+// Walks the events of a track body.
 class MidiTrackReader {
 public:
     explicit MidiTrackReader(std::span<const uint8_t> body) : reader_(body) {}
@@ -44,6 +48,9 @@ public:
     // The next event; nothing at the end of the data and from the first damaged event on
     // (a status byte where data should be, a truncated event, data before any status).
     std::optional<MidiEvent> Next();
+
+    // The offset in the track body where the next event starts.
+    size_t Position() const { return reader_.Position(); }
 
 private:
     std::optional<MidiEvent> Read();

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "media/midi_check.h"
+#include "media/midi_normalise.h"
 #include "media/soundfont_subset.h"
 
 namespace ribaku {
@@ -240,7 +241,8 @@ bool MidiPlayer::Open(const std::string& path) {
     if (!ReadWholeFile(path, bytes)) return false;
     const std::optional<int> length = MidiLengthTicks(bytes);
     if (!length) return false;
-    piece_ = std::move(bytes);
+    // The check takes forms of the file FluidSynth's reader gives up on: it gets them rewritten.
+    piece_ = *NormaliseMidi(bytes);
     length_ = *length;
     state_ = MusicState::Stopped;
     // The piece before falls silent first: its player and its voices use the SoundFont about

@@ -23,9 +23,9 @@ enum class SoundFontUse {
 };
 
 // The music player: FluidSynth's MIDI file player with a General MIDI SoundFont. Each piece
-// is checked and kept in memory, so that rewinding never reads the file again. The synthesizer
-// holds only the instruments of the piece open, unless the SoundFont cannot be cut that way:
-// then it holds the whole SoundFont.
+// is checked, written in the forms FluidSynth reads, and kept in memory, so that rewinding never
+// reads the file again. The synthesizer holds only the instruments of the piece open, unless the
+// SoundFont cannot be cut that way: then it holds the whole SoundFont.
 class MidiPlayer final : public MusicPlayer {
 public:
     static constexpr int kSampleRate = 44100;

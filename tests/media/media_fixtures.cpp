@@ -20,11 +20,12 @@ void AppendTag(std::vector<uint8_t>& out, const char* tag) {
 
 }  // namespace
 
-std::vector<uint8_t> TestTune() {
+std::vector<uint8_t> TestTuneWith(std::span<const uint8_t> first) {
     std::vector<uint8_t> track = {
         0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // 500000 us per beat
         0x00, 0xC0, 0x00,                          // acoustic grand piano
     };
+    track.insert(track.end(), first.begin(), first.end());
     const uint8_t chords[3][3] = {{60, 64, 67}, {57, 60, 64}, {55, 59, 62}};
     for (const auto& chord : chords) {
         for (uint8_t key : chord)
@@ -35,16 +36,25 @@ std::vector<uint8_t> TestTune() {
             track.insert(track.end(), {0x00, 0x90, chord[i], 0});
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    return MidiFileOf({track});
+}
 
+std::vector<uint8_t> TestTune() {
+    return TestTuneWith({});
+}
+
+std::vector<uint8_t> MidiFileOf(const std::vector<std::vector<uint8_t>>& tracks) {
     std::vector<uint8_t> file;
     AppendTag(file, "MThd");
     AppendBigEndian(file, 6, 4);
-    AppendBigEndian(file, 0, 2);   // format 0
-    AppendBigEndian(file, 1, 2);   // one track
+    AppendBigEndian(file, tracks.size() == 1 ? 0 : 1, 2);  // format
+    AppendBigEndian(file, static_cast<uint32_t>(tracks.size()), 2);
     AppendBigEndian(file, 96, 2);  // ticks per beat
-    AppendTag(file, "MTrk");
-    AppendBigEndian(file, static_cast<uint32_t>(track.size()), 4);
-    file.insert(file.end(), track.begin(), track.end());
+    for (const std::vector<uint8_t>& track : tracks) {
+        AppendTag(file, "MTrk");
+        AppendBigEndian(file, static_cast<uint32_t>(track.size()), 4);
+        file.insert(file.end(), track.begin(), track.end());
+    }
     return file;
 }
 
