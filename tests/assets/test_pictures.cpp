@@ -1,6 +1,6 @@
 // Checks of the shipped backgrounds and decorative pictures: each loads with the size its
-// place in the window needs, the tiled ones repeat without seams, and each is light or
-// dark where the game draws text or tiles over it.
+// place in the window needs, the tiled ones repeat without seams, each is light or dark
+// where the game draws text over it, and the tiles stand out on the backgrounds.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -119,10 +120,57 @@ const char* const kTiledBackgrounds[] = {"Backgrounds/kanji.bmp", "Backgrounds/d
                                          "Backgrounds/catpats.jpg"};
 const char* const kBackgrounds[] = {"Backgrounds/kanji.bmp", "Backgrounds/dragons.bmp",
                                     "Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg"};
+
+// The luminance contrast ratio (of relative luminances, as for text on screen) from which two
+// areas are told apart at a glance. Measured on the earlier, all-dark backgrounds: the edges of
+// "Dark borders", lost on them, stood 1.03 to 1.27 from them; blue edges, faint but seen,
+// 1.50 to 1.57.
+constexpr double kVisibleContrast = 1.5;
+
 const char* const kBitmaps[] = {
     "Backgrounds/kanji.bmp", "Backgrounds/dragons.bmp", "hof.bmp",
     "resources/welcome.bmp", "resources/toolbar.bmp",   "resources/splash.bmp"};
 const char* const kJpegs[] = {"Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg", "orange.jpg"};
+
+// Relative luminance of a colour (sRGB), 0 for black to 1 for white.
+double relativeLuminance(const QColor& colour) {
+    auto linear = [](double channel) {
+        channel /= 255.0;
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor meanColour(const QImage& image, const QRect& area) {
+    double red = 0, green = 0, blue = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            red += qRed(p), green += qGreen(p), blue += qBlue(p);
+        }
+    }
+    const double n = double(area.width()) * area.height();
+    return QColor(int(red / n + 0.5), int(green / n + 0.5), int(blue / n + 0.5));
+}
+
+// The coloured back of a tile, as its left side shows it: the outer three columns of the
+// blank tile (the inner ones are bone, the same in every tileset).
+QColor tileSideColour(const char* tileset) {
+    const QImage set = load(tileset);
+    return set.isNull() ? QColor() : meanColour(set, QRect(0, 256 + 10, 3, 36));
+}
+
+// The ivory of a tile's face, the same in every tileset.
+QColor faceColour() {
+    const QImage set = load("Tilesets/bluepai.bmp");
+    return set.isNull() ? QColor() : meanColour(set, QRect(6, 256, 40, 50));
+}
 
 }  // namespace
 
@@ -198,19 +246,49 @@ TEST(Pictures, NoneIsFlat) {
     }
 }
 
-TEST(Pictures, BackgroundsAreDarkAndCalmBehindIvoryTiles) {
+TEST(Pictures, BackgroundsAreCalmAndSetTheIvoryFacesOff) {
+    const QColor ivory = faceColour();
+    ASSERT_TRUE(ivory.isValid());
     for (const char* name : kBackgrounds) {
         const QImage image = load(name);
         ASSERT_FALSE(image.isNull()) << name;
         const Statistics stats = lumaStatistics(image, image.rect());
-        EXPECT_LT(stats.mean, 70) << name << " is too bright for ivory tiles";
         EXPECT_LT(stats.deviation, 30) << name << " is too busy";
-        int bright = 0;
+        EXPECT_GE(contrastRatio(meanColour(image, image.rect()), ivory), kVisibleContrast)
+            << name << " is as light as the faces";
+        // Few spots jump out of the picture's tone to draw the eye from the tiles.
+        int loud = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                bright += luma(image.pixel(x, y)) > 170;
-        EXPECT_LT(bright, image.width() * image.height() / 100)
-            << name << " has too many bright spots";
+                loud += std::abs(luma(image.pixel(x, y)) - stats.mean) > 100;
+        EXPECT_LT(loud, image.width() * image.height() / 100) << name << " has loud spots";
+    }
+}
+
+TEST(Pictures, EveryTilesetsEdgesStandOutOnMostBackgrounds) {
+    struct Ground {
+        const char* name;
+        QColor mean;
+    };
+    // "None" fills the board with teal; a tileset is seen on at least three of the five.
+    std::vector<Ground> grounds = {{"None", QColor(0, 128, 128)}};
+    for (const char* name : kBackgrounds) {
+        const QImage image = load(name);
+        ASSERT_FALSE(image.isNull()) << name;
+        grounds.push_back({name, meanColour(image, image.rect())});
+    }
+    for (const char* tileset : {"Tilesets/pai.bmp", "Tilesets/darkpai.bmp", "Tilesets/bluepai.bmp",
+                                "Tilesets/pai256.bmp"}) {
+        const QColor side = tileSideColour(tileset);
+        ASSERT_TRUE(side.isValid()) << tileset;
+        int standsOut = 0;
+        std::string ratios;
+        for (const Ground& ground : grounds) {
+            const double ratio = contrastRatio(side, ground.mean);
+            standsOut += ratio >= kVisibleContrast;
+            ratios += std::string(" ") + ground.name + " " + std::to_string(ratio);
+        }
+        EXPECT_GE(standsOut, 3) << tileset << " edges vanish:" << ratios;
     }
 }
 

@@ -1,4 +1,5 @@
-// Dragons: a damask of dragon roundels and auspicious clouds, tone on tone on dark jade.
+// Dragons: a damask of dragon roundels and auspicious clouds, tone on tone on jade. A middle
+// tone between the pale paper and the dark pictures: the dark tile edges still show on it.
 
 #include <QPainterPath>
 
@@ -14,9 +15,9 @@ constexpr int kWidth = 352;   // two repeats across the board
 constexpr int kHeight = 312;  // one and a half down
 constexpr double kRoundel = 78;
 
-const QColor kSilk(22, 46, 42);
-const QColor kBody(28, 57, 51);
-const QColor kLine(60, 98, 86);
+const QColor kSilk(50, 96, 84);
+const QColor kBody(60, 110, 96);
+const QColor kLine(98, 146, 128);
 
 QImage paintSilk() {
     const TileableNoise weave(31, 88, 78);

@@ -1,4 +1,5 @@
-// Kanji: faint calligraphy on dark indigo paper, tiled over the board.
+// Kanji: faint calligraphy on pale hand-made paper, tiled over the board. The one light
+// background: dark tile edges, which vanish on the others, stand out on it.
 
 #include <QPainterPath>
 #include <iterator>
@@ -16,9 +17,11 @@ constexpr int kHeight = 234;  // two repeats down
 constexpr int kColumns = 4;
 constexpr int kRows = 3;
 
-const QColor kPaper(34, 40, 62);
-const QColor kInkPale(214, 196, 160);
-const QColor kInkRed(190, 84, 66);
+// Paper a shade below the ivory of the faces, so the tiles still stand off it.
+const QColor kPaper(198, 189, 166);
+const QColor kInkSumi(58, 50, 46);
+const QColor kInkRed(178, 52, 38);
+const QColor kFibre(150, 136, 112);
 
 // The tiles' own vocabulary: winds, seasons, flowers, the dragon and the centre, one for
 // each place of the grid, read row by row.
@@ -29,7 +32,7 @@ QImage paintPaper() {
     const TileableNoise mottle(11, 4, 3);
     return shadePixels(kWidth, kHeight, [&](int x, int y) {
         const double light =
-            0.88 + 0.24 * mottle.fractal(double(x) / kWidth, double(y) / kHeight, 5);
+            0.95 + 0.08 * mottle.fractal(double(x) / kWidth, double(y) / kHeight, 5);
         return scaled(kPaper, light);
     });
 }
@@ -44,7 +47,7 @@ void paintFibres(QPainter& painter, Random& random) {
         fibres.moveTo(start);
         fibres.quadTo(start + reach / 2 + bend, start + reach);
     }
-    painter.setPen(QPen(withAlpha(kInkPale, 16), 0.8));
+    painter.setPen(QPen(withAlpha(kFibre, 22), 0.8));
     painter.setBrush(Qt::NoBrush);
     paintWrapped(painter, QSize(kWidth, kHeight), [&](QPainter& p) { p.drawPath(fibres); });
 }
@@ -88,7 +91,7 @@ QImage paintKanji() {
             const QPointF centre(column * cellW + shift + random.range(-9, 9),
                                  row * cellH + cellH / 2 + random.range(-7, 7));
             const bool red = index % 5 == 2;
-            const QColor ink = withAlpha(red ? kInkRed : kInkPale, red ? 40 : 32);
+            const QColor ink = withAlpha(red ? kInkRed : kInkSumi, red ? 24 : 22);
             placed.push_back(
                 {centre, kCharacters[index], ink, random.range(-7, 7), 38 + random.below(20)});
         }

@@ -5,8 +5,8 @@
 // Every picture the game ships beside its program or in its resources.
 
 // Board backgrounds: small ones are tiled over the 704 x 468 board picture.
-QImage paintKanji();      // 352 x 234, calligraphy on dark indigo paper
-QImage paintDragons();    // 176 x 156, dragon roundels on dark jade
+QImage paintKanji();      // 352 x 234, calligraphy on pale paper
+QImage paintDragons();    // 352 x 312, dragon roundels on jade
 QImage paintAndromeda();  // 704 x 468, star field with a spiral galaxy
 QImage paintCatpats();    // 176 x 176, trails of paw prints
 
