@@ -1,5 +1,6 @@
 #include "play/hall_file.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/board_state.h"
@@ -16,11 +17,14 @@ std::string RankKey(int rank) {
     return "Rank" + std::to_string(rank);
 }
 
-// The file as it stands, or an empty one when there is none.
+// The file as it stands, or an empty one when there is none. The INI reader stops at a NUL
+// byte, and everything after it would be lost at the next write: a NUL becomes a blank, which
+// damages at most its own line.
 void LoadExisting(const std::filesystem::path& path, CSimpleIniA& ini) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return;
-    const std::string bytes = ReadWholeFile(path);
+    std::string bytes = ReadWholeFile(path);
+    std::replace(bytes.begin(), bytes.end(), '\0', ' ');
     ini.LoadData(bytes.data(), bytes.size());
 }
 

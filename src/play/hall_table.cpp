@@ -53,8 +53,9 @@ std::optional<THallFields> ParseHallEntry(const std::string& entry) {
 std::string HallNameField(const std::string& name) {
     std::string field = name.empty() ? std::string("-") : name;
     if (field[0] == ' ') field[0] = '-';
+    // A line break would end the file's value, a NUL byte the file itself.
     for (char& c : field)
-        if (c == '\r' || c == '\n') c = ' ';  // a line break would end the file's value
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
     field.resize(CutAtCharacter(field, kNameLength));
     field.resize(kNameLength, ' ');
     return field;
@@ -66,8 +67,8 @@ std::string FormatHallEntry(const std::string& name, int total, int penalty) {
     return HallNameField(name) + times;
 }
 
-bool IsDefaultHallEntry(const std::string& entry) {
-    return entry.find("--- ") != std::string::npos;
+bool IsDefaultHallEntry(const std::string& entry, int rank) {
+    return entry == DefaultHallEntry(rank);
 }
 
 THallTable::THallTable() {
@@ -96,7 +97,7 @@ void THallTable::ResetHall(int index) {
 
 bool THallTable::HoldsOnlyDefaults(int index) const {
     for (int rank = 1; rank <= kHallRanks; ++rank)
-        if (!IsDefaultHallEntry(Entry(index, rank))) return false;
+        if (!IsDefaultHallEntry(Entry(index, rank), rank)) return false;
     return true;
 }
 

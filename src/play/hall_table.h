@@ -43,15 +43,15 @@ public:
     THallFields Fields(int index, int rank) const;
 
     void ResetHall(int index);
-    // A hall holding only defaults leaves no section in the file.
+    // A hall holding only the defaults of its ranks leaves no section in the file.
     bool HoldsOnlyDefaults(int index) const;
 
 private:
     std::array<std::array<std::string, kHallRanks>, kHallIndexCount> entries_;
 };
 
-// A default entry contains "--- ".
-bool IsDefaultHallEntry(const std::string& entry);
+// Exactly the default of its rank: a player may well be named "---".
+bool IsDefaultHallEntry(const std::string& entry, int rank);
 
 // Puts a game of `total` seconds, `penalty` of them penalties, into the hall: before the
 // first entry whose total is not smaller, or after it when the totals are equal and its

@@ -51,6 +51,8 @@ TEST(HallEntries, NamesAreCutToEightCharactersAndNeverStartWithABlank) {
     // A name is cut between characters, never inside one.
     EXPECT_EQ(HallNameField("Zoë Zoë Zoë"), "Zoë Zo ");
     EXPECT_EQ(HallNameField("ÉÉÉÉÉ"), "ÉÉÉÉ");
+    // Control characters would break the file's line, or end the file at a NUL.
+    EXPECT_EQ(HallNameField(std::string("A\0b\tc\n", 6)), "A b c   ");
 }
 
 TEST(HallEntries, OnlyTheEntryFormIsKept) {
@@ -139,6 +141,80 @@ TEST_F(HallFile, ShortEntriesArePaddedWithDashesAndBrokenOnesReadAsDefaults) {
     THallTable unpadded;  // a layout saved anew: short entries are not lengthened
     ReadHallFile(file, unpadded, {{1, "BigTower"}}, false);
     EXPECT_EQ(unpadded.Entry(1, 2), DefaultHallEntry(2));
+}
+
+// What the player sees of every hall: name, total and penalty of each rank.
+std::vector<std::string> Seen(const THallTable& table, const std::vector<THallSection>& halls) {
+    std::vector<std::string> seen;
+    for (const THallSection& hall : halls) {
+        for (int rank = 1; rank <= kHallRanks; ++rank) {
+            const THallFields fields = table.Fields(hall.hallIndex, rank);
+            seen.push_back(hall.section + " " + std::to_string(rank) + ": " + fields.name + " " +
+                           std::to_string(fields.total) + " " + std::to_string(fields.penalty));
+        }
+    }
+    return seen;
+}
+
+TEST_F(HallFile, ANulByteDamagesNoMoreThanItsOwnEntry) {
+    using namespace std::string_literals;
+    WriteText(
+        "[BigTower]\n"
+        "Rank1=Ann       100    0\n"
+        "Rank2=B\0b       200    0\n"  // in a name: the name reads with a blank
+        "Rank3=Cy        2\0"
+        "0    0\n"  // in a time: the rank reads as its default
+        "\0Rank4=Di        260    0\n"
+        "[Notes]\n"
+        "Seen=ye\0s\n"
+        "Kept=yes\n"
+        "[Crab.shp]\n"
+        "Rank1=Dee       120    5\n"
+        "[Rivers]\n"
+        "Rank1=Eve       150    0\n"
+        "Extra=mine\n"s);
+    THallTable table;
+    ReadHallFile(file, table, halls, true);
+    THallTable expected;
+    expected.SetEntry(1, 1, "Ann       100    0");
+    expected.SetEntry(1, 2, "B b       200    0");
+    expected.SetEntry(1, 4, "Di        260    0");
+    expected.SetEntry(2, 1, "Dee       120    5");
+    expected.SetEntry(kRiversEasyNumber, 1, "Eve       150    0");
+    EXPECT_EQ(Seen(table, halls), Seen(expected, halls));
+
+    WriteHallFile(file, table, halls);
+    THallTable back;
+    ReadHallFile(file, back, halls, true);
+    EXPECT_EQ(Seen(back, halls), Seen(expected, halls));
+    const std::string text = Text();
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    EXPECT_NE(text.find("[Notes]\nSeen=ye s\nKept=yes\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Extra=mine\n"), std::string::npos) << text;
+}
+
+TEST_F(HallFile, OnlyAHallOfExactlyTheDefaultsLeavesNoSection) {
+    // A player named "---": every entry contains "--- ", none is a default.
+    WriteText(
+        "[BigTower]\nRank1=---       100    0\nRank2=---       360    0\n"
+        "[Crab.shp]\nRank1=---       300    0\n");
+    THallTable table;
+    ReadHallFile(file, table, halls, true);
+    table.SetEntry(2, 2, FormatHallEntry("---", 300, 0));  // the default of rank 1, at rank 2
+    const std::vector<std::string> seen = Seen(table, halls);
+    WriteHallFile(file, table, halls);
+    THallTable back;
+    ReadHallFile(file, back, halls, true);
+    EXPECT_EQ(Seen(back, halls), seen);
+    EXPECT_EQ(back.Fields(1, 1).total, 100);
+    EXPECT_EQ(back.Fields(2, 2).total, 300);
+
+    table.ResetHall(1);
+    WriteHallFile(file, table, halls);
+    EXPECT_EQ(Text().find("[BigTower]"), std::string::npos);
+    EXPECT_NE(Text().find("[Crab.shp]"), std::string::npos);
+    EXPECT_FALSE(IsDefaultHallEntry(FormatHallEntry("---", 300, 0), 2));
+    EXPECT_TRUE(IsDefaultHallEntry(FormatHallEntry("---", 300, 0), 1));
 }
 
 TEST_F(HallFile, AFailedWriteSaysSoAndKeepsTheFileOnDisk) {
