@@ -14,8 +14,9 @@ namespace ribaku {
 // resume it, split system exclusive joined into one message sent when its last packet is due,
 // an escaped complete message written as system exclusive, and what FluidSynth cannot take
 // (other escapes, meta events of a wrong length, a split message left unfinished) replaced by
-// an empty marker, which keeps the timing. A file already in those forms comes back
-// byte for byte.
+// an empty marker, which keeps the timing. The header is written six bytes long as FluidSynth
+// wants it, with the track chunks alone, each ending at its end of track. A file already in
+// those forms comes back byte for byte.
 //
 // Nothing when the bytes are no file MidiLengthTicks accepts.
 std::optional<std::vector<uint8_t>> NormaliseMidi(std::span<const uint8_t> bytes);
