@@ -23,7 +23,9 @@ QAction* TRibaku::AddChoice(QMenu* menu, QActionGroup* group, const char* captio
 void TRibaku::BuildBackgroundMenu() {
     QMenu* menu = AddMenu("&Background");
     backgroundGroup_ = new QActionGroup(menu);
-    AddChoice(menu, backgroundGroup_, "Load from disk", 3, [this] { LoadBackgroundClick(true); });
+    // The remembered file comes back without a dialog; choosing the entry again asks.
+    AddChoice(menu, backgroundGroup_, "Load from disk", 3,
+              [this] { LoadBackgroundClick(game_.options.Background == 3); });
     menu->addSeparator();
     AddChoice(menu, backgroundGroup_, "None", 2, [this] { None1Click(); });
     for (auto [caption, setting] : {std::pair{"&Dragons", 1}, std::pair{"Andromeda", 4},
@@ -35,7 +37,8 @@ void TRibaku::BuildBackgroundMenu() {
 void TRibaku::BuildTilesetMenu() {
     QMenu* menu = AddMenu("Tileset");
     tilesetGroup_ = new QActionGroup(menu);
-    AddChoice(menu, tilesetGroup_, "Load from disk", 0, [this] { Load1Click(true); });
+    AddChoice(menu, tilesetGroup_, "Load from disk", 0,
+              [this] { Load1Click(game_.options.Tileset == 0); });
     menu->addSeparator();
     for (auto [caption, setting] : {std::pair{"Orange borders", 1}, std::pair{"Dark borders", 2},
                                     std::pair{"Blue borders", 3}, std::pair{"Few Colors", 4}})
@@ -44,7 +47,8 @@ void TRibaku::BuildTilesetMenu() {
 }
 
 // The remembered file when it exists and nobody asked to choose again, else the player's
-// choice; a file that does not exist is asked for again. Cancelling gives nothing.
+// choice; a file that does not exist, or whose name the system refuses (too long, say), is
+// asked for again. Cancelling gives nothing.
 std::optional<std::filesystem::path> TRibaku::AskPictureFile(const render::PictureDialog& dialog,
                                                              std::string& lastLoaded, bool ask) {
     for (;;) {
@@ -56,7 +60,8 @@ std::optional<std::filesystem::path> TRibaku::AskPictureFile(const render::Pictu
             if (chosen.isEmpty()) return std::nullopt;
             lastLoaded = chosen.toStdString();
         }
-        if (std::filesystem::exists(lastLoaded)) return std::filesystem::path(lastLoaded);
+        std::error_code error;
+        if (std::filesystem::exists(lastLoaded, error)) return std::filesystem::path(lastLoaded);
         lastLoaded.clear();
         ask = true;
     }
