@@ -24,6 +24,8 @@ void TRibaku::AddLayoutEntry(int number) {
     entry->setCheckable(true);
     layoutGroup_->addAction(entry);
     connect(entry, &QAction::triggered, this, [this, number] {
+        // The mark stays on the layout played while a refused one's message is shown.
+        CheckLayoutEntry();
         Guarded([&] { ApplyLayoutLoaded(game_.LoadlayoutClick(number)); });
         CheckLayoutEntry();
     });
