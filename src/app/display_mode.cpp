@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace ribaku {
 namespace {
@@ -129,6 +130,18 @@ bool SwitchTo800x600(DisplaySwitch& display) {
     if (now.width == k800x600.width && now.height == k800x600.height && now.depth >= k800x600.depth)
         return false;
     return display.Test(k800x600) && display.Switch(k800x600);
+}
+
+bool SwitchedDisplay::SwitchTo800x600(std::unique_ptr<DisplaySwitch> display) {
+    Restore();
+    display_ = std::move(display);
+    switched_ = ribaku::SwitchTo800x600(*display_);
+    return switched_;
+}
+
+void SwitchedDisplay::Restore() {
+    if (switched_) display_->Restore();
+    switched_ = false;
 }
 
 }  // namespace ribaku

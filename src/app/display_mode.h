@@ -30,4 +30,22 @@ std::unique_ptr<DisplaySwitch> MakeDisplaySwitch();
 // that the exit switches back.
 bool SwitchTo800x600(DisplaySwitch& display);
 
+// The display as this run switched it: switched back once, at exit or on any other way out
+// of the program (a fatal error at start-up included), since the owner's end restores it.
+class SwitchedDisplay {
+public:
+    SwitchedDisplay() = default;
+    ~SwitchedDisplay() { Restore(); }
+    SwitchedDisplay(const SwitchedDisplay&) = delete;
+    SwitchedDisplay& operator=(const SwitchedDisplay&) = delete;
+
+    // SwitchTo800x600 on `display`, kept to switch back; true when it switched.
+    bool SwitchTo800x600(std::unique_ptr<DisplaySwitch> display);
+    void Restore();
+
+private:
+    std::unique_ptr<DisplaySwitch> display_;
+    bool switched_ = false;
+};
+
 }  // namespace ribaku

@@ -10,7 +10,7 @@
 
 #include "app/audio_plugin_loader.h"
 #include "app/cool_menu.h"
-#include "app/display_mode.h"
+#include "app/error_box.h"
 #include "app/image_view.h"
 #include "app/qt_text.h"
 #include "app/status_line.h"
@@ -60,8 +60,7 @@ void TRibaku::Guarded(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& error) {
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              QString::fromLocal8Bit(error.what()));
+        ShowError(BoxParent(), error);
     }
 }
 
@@ -76,14 +75,13 @@ void TRibaku::Init() {
     ArrangeClientArea();
     try {
         game_.LoadFiles();
-        game_.LoadHallOfFame();
     } catch (const MissingFilesError& missing) {
         // Without music or layouts there is nothing to play: say what is missing, then close.
         startupFailed_ = true;
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              QString::fromLocal8Bit(missing.what()));
+        ShowError(this, missing);
         return;
     }
+    ReadHallOfFame();
     BuildLayoutMenu();
     BuildMusicMenu();
     menuBar()->addMenu(menu(QStringLiteral("&Help")));  // the Help menu stays last
@@ -99,6 +97,8 @@ void TRibaku::Init() {
 
     connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { game_.Temps(); }); });
     timer_.start(50);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            &TRibaku::ApplicationStateChanged);
 }
 
 void TRibaku::CreateParts() {
@@ -119,6 +119,7 @@ void TRibaku::CreateParts() {
         Guarded([&] { game_.ButtonDown(at.x(), at.y(), MouseButtonOf(button)); });
     };
     board_->onMove = [this](QPoint at) { Guarded([&] { game_.FormMouseMove(at.x(), at.y()); }); };
+    board_->onLeave = [this] { Guarded([this] { game_.PointerLeft(); }); };
     status_ = new StatusLine(client);
     status_->onMovesCaptionClicked = [this] {
         Guarded([this] { game_.NStatus(); });
@@ -135,19 +136,34 @@ void TRibaku::CreateParts() {
 
 void TRibaku::ReadSettings() {
     const int screenWidth = screen()->geometry().width();
-    settings_ = ReadSettingsFile(programDir_ / "Ribaku.ini", screenWidth);
+    std::error_code missing;
+    settingsFound_ = std::filesystem::exists(programDir_ / "Ribaku.ini", missing);
+    try {
+        settings_ = ReadSettingsFile(programDir_ / "Ribaku.ini", screenWidth);
+    } catch (const std::exception& error) {
+        ShowError(this, error);
+        settingsUnreadable_ = true;
+        settings_ = Settings{};
+        settings_.PreviousRes = screenWidth;
+    }
     game_.options = settings_.options;
     game_.state.LayoutNumber = settings_.BoardNumber;
     game_.state.GameSeed = settings_.RandomSeed;
     game_.catalog.ProgramDir = programDir_;
     game_.catalog.MusicNumber = settings_.MidiNumber;
-    if (game_.options.Res800) {
-        display_ = MakeDisplaySwitch();
-        resolutionChanged_ = SwitchTo800x600(*display_);
-    }
+    if (game_.options.Res800) display_.SwitchTo800x600(MakeDisplaySwitch());
     const bool wide = screen()->geometry().width() >= 800;
     game_.state.BoardOriginX = wide ? 36 : -5;
     game_.state.BoardOriginY = wide ? 25 : 0;
+}
+
+void TRibaku::ReadHallOfFame() {
+    try {
+        game_.LoadHallOfFame();
+    } catch (const std::exception& error) {
+        ShowError(this, error);
+        hallUnreadable_ = true;
+    }
 }
 
 void TRibaku::ConnectToolbarAndWelcome() {
@@ -156,7 +172,10 @@ void TRibaku::ConnectToolbarAndWelcome() {
             button->setEnabled(false);  // its room is not built yet
             return;
         }
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { Guarded(handler); });
+        connect(button, &QAbstractButton::clicked, this, [this, handler] {
+            Guarded(handler);
+            SyncMarks();
+        });
     };
     bind(tools_->button(Toolbar::New), [this] { game_.NewGame(); });
     bind(tools_->button(Toolbar::Back), [this] { game_.Back(); });
@@ -202,10 +221,12 @@ void TRibaku::ArrangeClientArea() {
 }
 
 // At the remembered place when the screen is as wide as at the last exit, but never where
-// the window cannot be seen; otherwise centred.
+// the window cannot be seen; otherwise centred. A first start has no place to remember.
 void TRibaku::PlaceWindow() {
     const QRect screenRect = screen()->geometry();
-    if (settings_.PreviousRes == screenRect.width()) {
+    // A 640-pixel screen shows what fits of the board, so the window never runs off it.
+    if (screenRect.width() == 640) board_->setFixedSize(640, 480 - StatusLine::kHeight);
+    if (settingsFound_ && settings_.PreviousRes == screenRect.width()) {
         const QPoint place(settings_.XPos, settings_.YPos);
         for (QScreen* candidate : QGuiApplication::screens()) {
             const QRect visible = candidate->availableGeometry();
@@ -243,19 +264,17 @@ void TRibaku::ApplyCoolOptions() {
     }
 }
 
-void TRibaku::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || startupFailed_) return;
-    Guarded([this] {
-        if (isActiveWindow())
-            game_.FormActivate();
-        else
-            game_.FormDeactivate();
-    });
+void TRibaku::ApplicationStateChanged(Qt::ApplicationState state) {
+    if (startupFailed_ || !isVisible()) return;
+    if (state == Qt::ApplicationActive)
+        Guarded([this] { game_.FormActivate(); });
+    else if (state == Qt::ApplicationInactive)
+        Guarded([this] { game_.FormDeactivate(); });
 }
 
 void TRibaku::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    emit shown();  // before anything else, so that the splash goes however start-up ends
     if (startupFailed_) {
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
@@ -264,7 +283,6 @@ void TRibaku::showEvent(QShowEvent* event) {
 }
 
 void TRibaku::FormShow() {
-    emit shown();
     if (game_.state.GameMode != gmNone) return;
     // The tileset, then the music, load a moment after the first screen is up, so that
     // neither delays it. Whatever needs tiles sooner loads the tileset at once.
@@ -283,8 +301,17 @@ void TRibaku::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Each file on its own: one that cannot be written does not keep the others from it.
 void TRibaku::FormCloseQuery() {
     timer_.stop();
+    disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
+    if (!settingsUnreadable_)
+        Guarded([this] { WriteSettingsFile(programDir_ / "Ribaku.ini", SettingsToWrite()); });
+    if (!hallUnreadable_) Guarded([this] { game_.WriteHallOfFame(); });
+    display_.Restore();
+}
+
+Settings TRibaku::SettingsToWrite() const {
     Settings out = settings_;
     out.options = game_.options;
     out.BoardNumber =
@@ -296,9 +323,7 @@ void TRibaku::FormCloseQuery() {
     out.WPos = frameGeometry().width();
     out.HPos = frameGeometry().height();
     out.PreviousRes = screen()->geometry().width();
-    WriteSettingsFile(programDir_ / "Ribaku.ini", out);
-    game_.WriteHallOfFame();
-    if (resolutionChanged_) display_->Restore();
+    return out;
 }
 
 QAction* TRibaku::action(const QString& caption) const {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/display_mode.h"
 #include "app/settings_file.h"
 #include "core/game.h"
 #include "core/game_view.h"
@@ -28,7 +29,6 @@
 namespace ribaku {
 
 class ImageView;
-class DisplaySwitch;
 class THelpForm;
 class StatusLine;
 class Toolbar;
@@ -91,13 +91,17 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void Init();
     void CreateParts();
     void CreateHelpDialog();  // help_dialog_glue.cpp
     void ReadSettings();
+    // "Hallfame.ini": a file that cannot be read is reported and never written over.
+    void ReadHallOfFame();
+    Settings SettingsToWrite() const;
+    // The game pauses when another program takes the focus, not when our own dialogs open.
+    void ApplicationStateChanged(Qt::ApplicationState state);
     void FormShow();
     void FormCloseQuery();
     void Guarded(const std::function<void()>& command);
@@ -180,9 +184,12 @@ private:
     QElapsedTimer clock_;
     bool startupFailed_ = false;
     bool tilesetPending_ = false;
-    std::unique_ptr<DisplaySwitch> display_;
+    SwitchedDisplay display_;
     THelpForm* help_ = nullptr;
-    bool resolutionChanged_ = false;
+    // A file that exists but could not be read keeps its contents: it is not written at exit.
+    bool settingsUnreadable_ = false;
+    bool settingsFound_ = false;
+    bool hallUnreadable_ = false;
 
     std::vector<std::pair<QAction*, bool Options::*>> optionActions_;
     std::vector<QMenu*> menus_;

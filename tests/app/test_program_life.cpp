@@ -1,0 +1,193 @@
+// The program's life as a player meets it: the real program started and ended as a process,
+// start-up with files it cannot read, and the focus rules while a game runs.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "app/image_view.h"
+#include "app/ribaku_window.h"
+#include "app/welcome_panel.h"
+#include "program_folder.h"
+
+namespace ribaku {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// The program and its plugins copied into `folder`, started there under the offscreen
+// platform with the given screen. A quit signal is sent once it is up; the exit status, or -1
+// when it did not end within ten seconds (it is then killed).
+int RunAndQuit(const fs::path& folder, const std::string& screens) {
+    const fs::path built = RIBAKU_PROGRAM;
+    for (const char* name : {"ribaku", "libribaku_music.so", "libribaku_sound_effects.so"})
+        fs::copy_file(built.parent_path() / name, folder / name,
+                      fs::copy_options::overwrite_existing);
+    std::string platform = "offscreen";
+    if (!screens.empty()) {
+        std::ofstream(folder / "screens.json") << screens;
+        platform += ":configfile=" + (folder / "screens.json").string();
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+        const std::string program = (folder / "ribaku").string();
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(1500ms);  // up and showing its welcome screen
+    kill(pid, SIGTERM);
+    for (auto waited = 0ms; waited < 10s; waited += 50ms) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        std::this_thread::sleep_for(50ms);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+std::string SettingOf(const std::string& text, const std::string& key) {
+    const size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return {};
+    const size_t start = at + key.size() + 2;
+    return text.substr(start, text.find('\n', start) - start);
+}
+
+// Ending the program as a terminal or the session does goes through the window's close, as
+// Exit does: the process ends, with the splash gone, and the settings are written.
+TEST(Program, EndsWhenItsWindowClosesAndWritesItsSettings) {
+    testing::ProgramFolder folder;
+    ASSERT_EQ(RunAndQuit(folder.path(), ""), 0);
+    EXPECT_EQ(SettingOf(folder.ReadSettings(), "ShowToolbar"), "1");
+
+    // A 640-pixel screen: the window fits it, without the toolbar and the side panel.
+    testing::ProgramFolder small;
+    ASSERT_EQ(RunAndQuit(small.path(),
+                         R"({"windowFrameMargins": false, "screens": [{"name": "small",)"
+                         R"( "x": 0, "y": 0, "width": 640, "height": 480, "logicalDpi": 96,)"
+                         R"( "dpr": 1}]})"),
+              0);
+    const std::string settings = small.ReadSettings();
+    EXPECT_EQ(SettingOf(settings, "WPos"), "640");
+    EXPECT_EQ(SettingOf(settings, "ShowToolbar"), "0");
+    EXPECT_EQ(SettingOf(settings, "ShowHallOfFame"), "0");
+    const int height = std::stoi("0" + SettingOf(settings, "HPos"));
+    EXPECT_GE(height, 480);
+    EXPECT_LE(height, 480 + 40);  // the menu bar
+}
+
+class Life : public ::testing::Test {
+protected:
+    Life() {
+        // Every message box is read and closed, so that nothing waits for a player.
+        QObject::connect(&closer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages.push_back(box->text().toStdString());
+                box->close();
+            }
+        });
+        closer_.start(20);
+    }
+    std::unique_ptr<TRibaku> Start() {
+        auto window = std::make_unique<TRibaku>(folder.path());
+        window->show();
+        QCoreApplication::processEvents();
+        return window;
+    }
+    void StartClassicGame(TRibaku& w) {
+        QTest::mouseClick(w.welcomePanel()->classic, Qt::LeftButton);
+        ASSERT_EQ(w.game().state.GameMode, gmSolitaire);
+    }
+
+    testing::ProgramFolder folder;
+    std::vector<std::string> messages;
+
+private:
+    QTimer closer_;
+};
+
+// A settings or hall file that is there but cannot be read is reported with the system's
+// reason and its name; the game goes on with the defaults and leaves the file alone.
+TEST_F(Life, FilesThatCannotBeReadAreReportedAndNeverWrittenOver) {
+    fs::create_directories(folder.path() / "Ribaku.ini");
+    fs::create_directories(folder.path() / "Hallfame.ini");
+    auto w = Start();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[0].find("Ribaku.ini"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("Is a directory"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[1].find("Hallfame.ini"), std::string::npos) << messages[1];
+    EXPECT_EQ(w->game().state.GameMode, gmWelcome);
+    EXPECT_TRUE(w->action("Green Rectangle")->isChecked());
+
+    StartClassicGame(*w);
+    w->close();
+    EXPECT_EQ(messages.size(), 2u) << "nothing was tried on the files at exit";
+    EXPECT_TRUE(fs::is_directory(folder.path() / "Ribaku.ini"));
+    EXPECT_TRUE(fs::is_directory(folder.path() / "Hallfame.ini"));
+}
+
+// One file that cannot be written keeps none of the others from being written.
+TEST_F(Life, ClosingWritesEachFileOnItsOwn) {
+    auto w = Start();
+    fs::create_directories(folder.path() / "Ribaku.ini" / "in the way");
+    w->close();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Ribaku.ini"), std::string::npos) << messages[0];
+    EXPECT_TRUE(fs::is_regular_file(folder.path() / "Hallfame.ini"));
+}
+
+// Our own dialogs leave the game running; only another program taking the focus pauses it,
+// and coming back resumes it.
+TEST_F(Life, OnlyAnotherProgramTakingTheFocusPausesTheGame) {
+    auto w = Start();
+    StartClassicGame(*w);
+    w->activateWindow();
+    QDialog ours(w.get());
+    ours.show();
+    ours.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->game().state.GameMode, gmSolitaire);
+    ours.close();
+
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(w->game().state.GameMode, gmPaused);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(w->game().state.GameMode, gmSolitaire);
+}
+
+// The outline follows the pointer onto a tile and goes with it when it leaves the board.
+TEST_F(Life, ThePointerOutlineGoesWhenThePointerLeavesTheBoard) {
+    auto w = Start();
+    StartClassicGame(*w);
+    const QImage unmarked = w->renderer().Screen().copy();
+    const TBoardState& s = w->game().state;
+    int tile = 1;
+    while (!w->game().IsTileFree(tile))
+        ++tile;
+    const TCellPos& p = s.TilePos[tile];
+    const QPoint centre(s.CoordX(p.column, p.level) + 20, s.CoordY(p.row, p.level) + 25);
+    QTest::mouseMove(w->boardView(), centre);
+    QCoreApplication::processEvents();
+    ASSERT_NE(s.PointedTile, 0);
+    ASSERT_NE(w->renderer().Screen(), unmarked);
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w->boardView(), &leave);
+    EXPECT_EQ(s.PointedTile, 0);
+    EXPECT_EQ(w->renderer().Screen(), unmarked);
+}
+
+}  // namespace
+}  // namespace ribaku
