@@ -25,4 +25,9 @@ void ImageView::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(event->position().toPoint());
 }
 
+void ImageView::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (onLeave) onLeave();
+}
+
 }  // namespace ribaku

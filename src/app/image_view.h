@@ -15,11 +15,13 @@ public:
 
     std::function<void(QPoint, Qt::MouseButton)> onRelease;
     std::function<void(QPoint)> onMove;
+    std::function<void()> onLeave;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     const QImage& picture_;

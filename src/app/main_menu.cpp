@@ -13,7 +13,11 @@ QAction* TRibaku::AddCommand(QMenu* menu, const char* caption, const QKeySequenc
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setShortcut(key);
     if (handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+        // A command may set an option's mark, as the specific-game commands do "Random Seed".
+        connect(action, &QAction::triggered, this, [this, handler] {
+            Guarded(handler);
+            SyncMarks();
+        });
     } else {
         action->setEnabled(false);  // its room is not built yet
     }
@@ -124,7 +128,9 @@ void TRibaku::BuildPlayMenu() {
     AddCommand(menu, "&Restart", Qt::CTRL | Qt::Key_R, [this] { game_.Restart(); });
     menu->addSeparator();
     AddCommand(menu, "&Player Name", {}, [this] { game_.CallHelp(HelpPage::Options); });
-    AddCommand(menu, "Random Seed", {}, [this] { game_.CallHelp(HelpPage::Options); });
+    // Its mark says the next classic deal is a specific game; only the New commands set it.
+    AddMarkedCommand(menu, "Random Seed", &Options::RandomSeed1,
+                     [this] { game_.CallHelp(HelpPage::Options); });
     AddMarkedCommand(menu, "Vertical Variation", &Options::Vertical,
                      [this] { game_.VerticalClick(); });
 }

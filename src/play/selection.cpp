@@ -180,7 +180,13 @@ void Game::FormMouseMove(int x, int y) {
         view_.HLRedrawTile(s.HoverTile);
         return;
     }
-    if (mode != gmTwoPlayers && options.ShowCurrentTile) view_.ShowCurrentTileBox(0);
+    PointerLeft();
+}
+
+void Game::PointerLeft() {
+    TBoardState& s = state;
+    if (s.HoverTile == 0 && s.PointedTile == 0) return;  // nothing is marked
+    if (s.GameMode != gmTwoPlayers && options.ShowCurrentTile) view_.ShowCurrentTileBox(0);
     if (s.PointedTile != 0) {
         const int old = s.PointedTile;
         s.PointedTile = 0;
