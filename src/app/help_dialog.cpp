@@ -42,6 +42,8 @@ THelpForm::THelpForm(Game& game, const render::Tileset& tileset,
     PageControl->addTab(CentredPage(Tiles), QStringLiteral("Tiles"));
     PageControl->addTab(CentredPage(Options), QStringLiteral("Options"));
     PageControl->addTab(CentredPage(Hall), QStringLiteral("Hall of Fame"));
+    connect(About, &AboutPanel::pageWanted, this,
+            [this](HelpPage page) { PageControl->setCurrentIndex(static_cast<int>(page)); });
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 0);

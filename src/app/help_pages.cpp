@@ -119,29 +119,31 @@ void AboutPanel::AddCredits() {
     thanks->setAlignment(Qt::AlignHCenter);
     column->addWidget(thanks);
     column->addSpacing(6);
-    QLabel* site = AddLabel(QStringLiteral("News, layouts and tilesets on our web site:"), this);
+    QLabel* site =
+        AddLabel(QStringLiteral("More to read, and a place for your own layouts:"), this);
     site->setAlignment(Qt::AlignHCenter);
     column->addWidget(site);
 }
 
-// Our own addresses only: the project's example site and mailbox, and the licence file that
-// stands beside the program.
+// Everything the links open is on the player's machine: two pages of this dialog, the
+// folder where new layouts go, and the licence that stands beside the program.
 void AboutPanel::AddLinks(const std::filesystem::path& programDir) {
     auto* column = static_cast<QVBoxLayout*>(layout());
-    const std::pair<QString, QUrl> targets[] = {
-        {QStringLiteral("https://example.org/ribaku"),
-         QUrl(QStringLiteral("https://example.org/ribaku"))},
-        {QStringLiteral("More layouts and tilesets"),
-         QUrl(QStringLiteral("https://example.org/ribaku/downloads"))},
-        {QStringLiteral("Write to us: ribaku@example.org"),
-         QUrl(QStringLiteral("mailto:ribaku@example.org?subject=Ribaku%205.36"))},
-        {QStringLiteral("Licence of the artwork and music"),
-         QUrl::fromLocalFile(QString::fromStdString((programDir / "LICENSE").string()))}};
-    for (const auto& [text, url] : targets) {
+    const auto addLink = [&](const QString& text, const QUrl& url) {
         auto* link = new LinkLabel(text, url, this);
         column->addWidget(link, 0, Qt::AlignHCenter);
         links_.push_back(link);
-    }
+        return link;
+    };
+    const auto localFile = [&](const char* name) {
+        return QUrl::fromLocalFile(QString::fromStdString((programDir / name).string()));
+    };
+    connect(addLink(QStringLiteral("How to play Ribaku"), {}), &LinkLabel::activated, this,
+            [this] { emit pageWanted(HelpPage::Help); });
+    connect(addLink(QStringLiteral("What's new in this version"), {}), &LinkLabel::activated, this,
+            [this] { emit pageWanted(HelpPage::WhatsNew); });
+    addLink(QStringLiteral("Your own layouts: the Layouts folder"), localFile("Layouts"));
+    addLink(QStringLiteral("Licence of the artwork and music"), localFile("LICENSE"));
     column->addStretch(1);
 }
 

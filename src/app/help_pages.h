@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/picture_panel.h"
+#include "core/help_page.h"
 
 namespace ribaku {
 
@@ -20,6 +21,10 @@ public:
     const std::vector<LinkLabel*>& links() const { return links_; }
 
     static constexpr QSize kSize{393, 353};
+
+signals:
+    // A link to another page of the help dialog.
+    void pageWanted(HelpPage page);
 
 protected:
     void paintOverPicture(QPainter& painter) override;

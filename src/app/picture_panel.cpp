@@ -33,12 +33,14 @@ LinkLabel::LinkLabel(const QString& text, const QUrl& url, QWidget* parent)
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     setPalette(navy);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(url.toDisplayString());
+    if (!url.isEmpty()) setToolTip(url.toDisplayString(QUrl::PreferLocalFile));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        QDesktopServices::openUrl(url_);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        if (!url_.isEmpty()) QDesktopServices::openUrl(url_);
+        emit activated();
+    }
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -26,14 +26,17 @@ private:
     QImage picture_;
 };
 
-// An underlined navy text that opens its address through the system shell: a web page in
-// the browser, a "mailto:" address in the mail program, a file with its viewer.
+// An underlined navy text that opens its address through the system shell (a file or a
+// folder with the player's viewer), or, without an address, only says it was activated.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     LinkLabel(const QString& text, const QUrl& url, QWidget* parent);
 
     QUrl url() const { return url_; }
+
+signals:
+    void activated();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
