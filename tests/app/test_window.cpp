@@ -184,13 +184,25 @@ TEST_F(Window, TheFirstGameIsDrawnWithTheTileset) {
     }
 }
 
+// "Random Seed" carries the mark of a specific game: the specific-game commands set it, a
+// fully random game clears it, and the entry itself only opens the options page.
 TEST_F(Window, ARandomSpecificGameCanBeDealtAgain) {
     auto w = Start();
+    QAction* seed = w->action("Random Seed");
+    ASSERT_TRUE(seed->isCheckable());
+    EXPECT_FALSE(seed->isChecked());
     w->action("Mah-Jongg Solitaire (Random Specific Game)")->trigger();
+    EXPECT_TRUE(seed->isChecked());
     const auto board = w->game().state.TilePos;
     w->action("Mah-Jongg Solitaire (Fully Random Game)")->trigger();
+    EXPECT_FALSE(seed->isChecked());
     w->action("Mah-Jongg Solitaire (Specific Game)")->trigger();
+    EXPECT_TRUE(seed->isChecked());
     EXPECT_EQ(w->game().state.TilePos, board);
+
+    w->openHelp = [](HelpPage) {};
+    seed->trigger();
+    EXPECT_TRUE(seed->isChecked());
 }
 
 TEST_F(Window, TheChooserOpensOnItsFirstLineAndCancelChangesNothing) {
