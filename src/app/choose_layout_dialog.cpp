@@ -85,13 +85,14 @@ void TChooseLayout::LayOut() {
     play_->setMinimumSize(97, 25);
     cancel_->setMinimumSize(75, 25);
 
+    // The buttons share the width under the miniature, Play the larger part.
     auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(23);
-    buttons->addWidget(play_);
-    buttons->addWidget(cancel_);
+    buttons->setSpacing(12);
+    buttons->addWidget(play_, 4);
+    buttons->addWidget(cancel_, 3);
     auto* right = new QVBoxLayout;
     right->setSpacing(18);
-    right->addWidget(preview_, 0, Qt::AlignHCenter);
+    right->addWidget(preview_);
     right->addLayout(buttons);
     right->addStretch();
     auto* top = new QHBoxLayout;
