@@ -82,8 +82,9 @@ void TChooseLayout::LayOut() {
         list_->count() > 0 ? list_->sizeHintForRow(0) : list_->fontMetrics().lineSpacing();
     const int lines = std::max(kMinListLines, (kListHeight - frame) / std::max(1, row));
     list_->setFixedSize(kListWidth, lines * row + frame);
-    play_->setMinimumSize(97, 25);
-    cancel_->setMinimumSize(75, 25);
+    // Never narrower than their text, whatever the stretch under the miniature gives them.
+    play_->setMinimumSize(play_->sizeHint().expandedTo({97, 25}));
+    cancel_->setMinimumSize(cancel_->sizeHint().expandedTo({75, 25}));
 
     // The buttons share the width under the miniature, Play the larger part.
     auto* buttons = new QHBoxLayout;
