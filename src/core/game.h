@@ -112,17 +112,18 @@ public:
     // number and the current layout file. Throws MissingFilesError naming an empty folder.
     void LoadFiles();
     // The layout readers. They throw FileError (LayoutFileError for a file that is no layout)
-    // and then change nothing.
+    // or, except at start-up, LayoutError for cells no deal takes, and then change nothing.
     TLayoutLoaded RunLayout(const std::filesystem::path& file);
     TLayoutLoaded RunShpLayout();       // reads LayoutFile
     TLayoutLoaded RunCurrentLayout();   // LayoutFile, with the reader of its extension
     TLayoutLoaded LoadStartupLayout();  // RunCurrentLayout with StartupLoading set
     // A Layout menu entry 1..LayoutCount, .lay or .shp: its file, number and check mark
-    // become current once it was read.
+    // become current once it was read and accepted.
     TLayoutLoaded LoadlayoutClick(int number);
     // Writes LayoutMap and LayoutName to LayoutFile (the window asks a name when it is empty).
     TLayoutSaved SaveLayout();
-    // "Play this layout": false when the chooser has read no layout.
+    // "Play this layout": false when the chooser has read no layout; throws LayoutError,
+    // changing nothing, when no deal takes its cells.
     bool PlayChosenLayout(const TChooser& chooser);
 
     // --- Play (play/): selection, moves, clock and pause, end of game, hall of fame ---
