@@ -5,21 +5,6 @@
 #include "render/picture_loader.h"
 
 namespace ribaku {
-namespace {
-
-// The picture is decoration: missing or damaged, the pages simply go without it.
-QImage DecorativePicture(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return {};
-    try {
-        return render::LoadPicture(file);
-    } catch (const FileError&) {
-        return {};
-    }
-}
-
-}  // namespace
-
 // The dialog is made when it is first asked for: the first screen does not need it, and
 // the window then appears sooner.
 THelpForm& TRibaku::HelpDialog() {
@@ -27,7 +12,7 @@ THelpForm& TRibaku::HelpDialog() {
         EnsureTileset();  // its tile chart shows the tileset
         help_ = new THelpForm(game_, tileset_, programDir_, this);
         help_->LoadTexts(programDir_);
-        help_->SetPicture(DecorativePicture(programDir_ / "orange.jpg"));
+        help_->SetPicture(render::LoadDecorativePicture(programDir_ / "orange.jpg"));
     }
     return *help_;
 }

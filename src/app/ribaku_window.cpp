@@ -17,6 +17,7 @@
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
 #include "layouts/layout_file_error.h"
+#include "render/picture_loader.h"
 
 // The pictures compiled into the program live in a static library, whose resources must be
 // registered by hand.
@@ -112,7 +113,7 @@ void TRibaku::CreateParts() {
         new ImageView(renderer_->Screen(), {render::kBoardWidth, render::kBoardHeight}, client);
     board_->hide();  // until start-up has drawn it
     renderer_->screenChanged = [this](const QRect& area) { board_->update(area); };
-    hallPanel_.SetPicture(QImage(Text((programDir_ / "hof.bmp").string())));
+    hallPanel_.SetPicture(render::LoadDecorativePicture(programDir_ / "hof.bmp"));
     hofBox_ = new ImageView(hallPanel_.HofBox(), hallPanel_.HofBox().size(), client);
     hallPanel_.boxChanged = [this](const QRect& area) { hofBox_->update(area); };
     board_->onRelease = [this](QPoint at, Qt::MouseButton button) {

@@ -98,4 +98,14 @@ QImage LoadPicture(const std::filesystem::path& path) {
     return image;
 }
 
+QImage LoadDecorativePicture(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return {};
+    try {
+        return LoadPicture(path);
+    } catch (const FileError&) {
+        return {};
+    }
+}
+
 }  // namespace ribaku::render

@@ -24,4 +24,8 @@ std::string PictureSizeProblem(long long width, long long height);
 // large. Messages name the file by ShortPath.
 QImage LoadPicture(const std::filesystem::path& path);
 
+// A picture that is only decoration (the hall-of-fame box, the help pages): missing,
+// damaged or too large, it is simply none, with the same checks as LoadPicture.
+QImage LoadDecorativePicture(const std::filesystem::path& path);
+
 }  // namespace ribaku::render

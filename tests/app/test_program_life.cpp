@@ -177,7 +177,8 @@ TEST_F(Life, ThePointerOutlineGoesWhenThePointerLeavesTheBoard) {
     while (!w->game().IsTileFree(tile))
         ++tile;
     const TCellPos& p = s.TilePos[tile];
-    const QPoint centre(s.CoordX(p.column, p.level) + 20, s.CoordY(p.row, p.level) + 25);
+    // The face's centre, in the board picture's pixels.
+    const QPoint centre(s.CoordX(p.column, p.level) - 26 + 20, s.CoordY(p.row, p.level) - 19 + 25);
     QTest::mouseMove(w->boardView(), QPoint(1, 1));  // a move to where the pointer is is none
     QTest::mouseMove(w->boardView(), centre);
     QCoreApplication::processEvents();
