@@ -27,7 +27,7 @@ struct CharState {
     int halfPoints = 24;  // the size rich text assumes when none is given: 12 points
     int colour = 0;       // index in the colour table; 0 is the viewer's own text colour
     int font = -1;        // index in the font table; -1 until a font is named
-    friend bool operator==(const CharState&, const CharState&) = default;
+    friend auto operator<=>(const CharState&, const CharState&) = default;
 };
 
 struct GroupState {
@@ -79,8 +79,7 @@ std::optional<char16_t> SpecialCharacter(const std::string& word) {
 
 class RtfParser {
 public:
-    RtfParser(std::string_view rtf, QTextDocument& document)
-        : in_(rtf), document_(document), cursor_(&document) {
+    RtfParser(std::string_view rtf, QTextCursor& cursor) : in_(rtf), cursor_(cursor) {
         groups_.emplace_back();
     }
 
@@ -102,7 +101,7 @@ public:
             }
         }
         Flush();
-        cursor_.setBlockFormat(BlockFormat());
+        if (!alignedAtClose_) AlignBlock();
     }
 
 private:
@@ -124,6 +123,12 @@ private:
             return;
         }
         if (groups_.size() <= 1) return;
+        // The end of the document ends its last paragraph, with the alignment then in force.
+        if (groups_.size() == 2 && Group().destination == Destination::Text) {
+            Flush();
+            AlignBlock();
+            alignedAtClose_ = true;
+        }
         const Destination closing = Group().destination;
         groups_.pop_back();
         if (closing == Destination::FontTable && Group().destination != Destination::FontTable)
@@ -210,10 +215,11 @@ private:
             Text(FromCp1252(static_cast<unsigned char>(value)));
     }
 
+    // The words of text and paragraphs come first: they are by far the most frequent.
     void ControlWord(const std::string& word, std::optional<int> parameter) {
-        if (Destinations(word)) return;
         if (CharacterWord(word, parameter)) return;
         if (ParagraphWord(word)) return;
+        if (Destinations(word)) return;
         if (ColourWord(word, parameter)) return;
         if (word == "u" && parameter) {
             Text(QChar(static_cast<char16_t>(*parameter < 0 ? *parameter + 65536 : *parameter)));
@@ -222,6 +228,7 @@ private:
             Group().unicodeSkip = std::clamp(*parameter, 0, 10);
         } else if (word == "deff" && parameter) {
             defaultFont_ = *parameter;
+            formats_.clear();
         } else if (const auto special = SpecialCharacter(word)) {
             Text(QChar(*special));
         } else if (ignorable_) {
@@ -314,8 +321,10 @@ private:
 
     void EndFontName() {
         const QString name = fontName_.trimmed();
-        if (fontNumber_ && !name.isEmpty() && !fonts_.contains(*fontNumber_))
+        if (fontNumber_ && !name.isEmpty() && !fonts_.contains(*fontNumber_)) {
             fonts_[*fontNumber_] = name;
+            formats_.clear();
+        }
         fontName_.clear();
         fontNumber_.reset();
     }
@@ -351,28 +360,45 @@ private:
         colours_.push_back(colourSeen_ ? std::optional<QColor>(pendingColour_) : std::nullopt);
         pendingColour_ = QColor(0, 0, 0);
         colourSeen_ = false;
+        formats_.clear();
     }
 
+    // The new block gets the alignment and, as insertBlock() without formats would give it,
+    // the format of the text before it; naming both saves two searches of the document.
     void Paragraph() {
         if (Group().destination != Destination::Text) return;
         Flush();
-        cursor_.setBlockFormat(BlockFormat());
-        cursor_.insertBlock();
+        AlignBlock();
+        cursor_.insertBlock(blockFormat_, lastFormat_);
+        alignedAtClose_ = false;
     }
 
-    QTextBlockFormat BlockFormat() {
-        QTextBlockFormat format;
-        format.setAlignment(Group().alignment);
-        return format;
+    // The format of a block is only written when its alignment changes: each write is a search
+    // of the document.
+    void AlignBlock() {
+        if (blockAlignment_ == Group().alignment) return;
+        blockAlignment_ = Group().alignment;
+        blockFormat_ = QTextBlockFormat();
+        blockFormat_.setAlignment(Group().alignment);
+        cursor_.setBlockFormat(blockFormat_);
     }
 
     void Flush() {
         if (pending_.isEmpty()) return;
-        cursor_.insertText(pending_, CharFormat(pendingState_));
+        lastFormat_ = CharFormat(pendingState_);
+        cursor_.insertText(pending_, lastFormat_);
         pending_.clear();
+        alignedAtClose_ = false;
     }
 
-    QTextCharFormat CharFormat(const CharState& chars) const {
+    // A format is made once for each state: a long text repeats a few.
+    const QTextCharFormat& CharFormat(const CharState& chars) {
+        const auto [found, added] = formats_.try_emplace(chars);
+        if (added) found->second = MakeCharFormat(chars);
+        return found->second;
+    }
+
+    QTextCharFormat MakeCharFormat(const CharState& chars) const {
         QTextCharFormat format;
         format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(chars.italic);
@@ -389,9 +415,9 @@ private:
 
     std::string_view in_;
     size_t pos_ = 0;
-    QTextDocument& document_;
-    QTextCursor cursor_;
+    QTextCursor& cursor_;
     std::vector<GroupState> groups_;
+    bool alignedAtClose_ = false;  // by the document's closing brace, and nothing came since
     int flattened_ = 0;
     bool ignorable_ = false;
     int fallbackToSkip_ = 0;
@@ -407,13 +433,25 @@ private:
 
     QString pending_;
     CharState pendingState_;
+    std::map<CharState, QTextCharFormat> formats_;  // made from the tables as they stand
+    QTextCharFormat lastFormat_;
+    std::optional<Qt::Alignment> blockAlignment_;  // none until the first block is aligned
+    QTextBlockFormat blockFormat_;
 };
 
 }  // namespace
 
+// The whole text goes in as one edit without undo: a viewer's layout then lays the document
+// out once, at the end, instead of laying the growing paragraph out again after every run.
 void ReadRtf(std::string_view rtf, QTextDocument& document) {
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     document.clear();
-    RtfParser(rtf, document).Run();
+    RtfParser(rtf, cursor).Run();
+    cursor.endEditBlock();
+    document.setUndoRedoEnabled(undo);
 }
 
 void LoadRtfFile(const std::filesystem::path& file, QTextDocument& document) {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/rtf_reader.h"
 
@@ -61,6 +63,72 @@ TEST(RtfReader, ParagraphsKeepTheirTextAndSkipTablesAndHiddenDestinations) {
               Qt::AlignHCenter);
     EXPECT_EQ(document.begin().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignLeft);
+}
+
+// A paragraph takes the alignment in force at its end: at its paragraph mark, or, for the
+// last one, at the document's closing brace.
+TEST(RtfReader, EachParagraphTakesTheAlignmentInForceAtItsEnd) {
+    const auto document = Read(ReadFixture("alignment.rtf"));
+    const std::vector<std::pair<QString, Qt::Alignment>> expected = {
+        {"Centred", Qt::AlignHCenter},
+        {"", Qt::AlignHCenter},
+        {"Right and italic", Qt::AlignRight},
+        {"changed on the way, left at its end", Qt::AlignLeft},
+        {"Justified in a group", Qt::AlignJustify},
+        {"Left again after the group", Qt::AlignLeft},
+        {"Right", Qt::AlignRight},
+        {"Right again", Qt::AlignRight},
+        {"Centred to the end, without a paragraph mark", Qt::AlignHCenter}};
+    ASSERT_EQ(document->blockCount(), static_cast<int>(expected.size()));
+    QTextBlock block = document->begin();
+    for (const auto& [text, alignment] : expected) {
+        EXPECT_EQ(block.text(), text);
+        EXPECT_EQ(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, alignment)
+            << text.toStdString();
+        block = block.next();
+    }
+    // An empty paragraph is as tall as the text before it.
+    EXPECT_DOUBLE_EQ(document->begin().next().charFormat().fontPointSize(), 14.0);
+}
+
+// About a megabyte of runs in one paragraph, and of paragraphs: nothing is lost or merged.
+TEST(RtfReader, LargeFilesKeepEveryRunAndEveryParagraph) {
+    constexpr int kPairs = 90000;
+    std::string alternating = "{\\rtf1 ";
+    for (int n = 0; n < kPairs; ++n)
+        alternating += "{\\b x}{\\i y}";
+    const auto runs = Read(alternating + "}");
+    ASSERT_EQ(runs->blockCount(), 1);
+    EXPECT_EQ(runs->characterCount(), 2 * kPairs + 1);  // and the end of the paragraph
+    int count = 0;
+    int firstWrong = -1;
+    for (auto it = runs->begin().begin(); !it.atEnd(); ++it, ++count) {
+        const bool bold = count % 2 == 0;
+        const QTextCharFormat format = it.fragment().charFormat();
+        if (firstWrong < 0 &&
+            (it.fragment().text() != (bold ? "x" : "y") ||
+             (format.fontWeight() == QFont::Bold) != bold || format.fontItalic() == bold))
+            firstWrong = count;
+    }
+    EXPECT_EQ(count, 2 * kPairs);
+    EXPECT_EQ(firstWrong, -1) << "the first run with the wrong text or format";
+
+    constexpr int kParagraphs = 40000;
+    static const char* const kAlignments[] = {"\\qc", "\\qc", "\\qr", "\\ql"};
+    std::string paragraphs = "{\\rtf1 ";
+    for (int n = 0; n < kParagraphs; ++n)
+        paragraphs += std::string(kAlignments[n % 4]) + (n % 3 == 0 ? " p\\par" : "\\par");
+    const auto many = Read(paragraphs + "}");
+    ASSERT_EQ(many->blockCount(), kParagraphs + 1);
+    firstWrong = -1;
+    const Qt::Alignment expected[] = {Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignRight,
+                                      Qt::AlignLeft};
+    QTextBlock block = many->begin();
+    for (int n = 0; n < kParagraphs && firstWrong < 0; ++n, block = block.next())
+        if (block.text() != (n % 3 == 0 ? "p" : "") ||
+            (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) != expected[n % 4])
+            firstWrong = n;
+    EXPECT_EQ(firstWrong, -1) << "the first paragraph with the wrong text or alignment";
 }
 
 TEST(RtfReader, NestedGroupsSetAndRestoreBoldItalicAndUnderline) {
