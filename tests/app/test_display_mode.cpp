@@ -17,9 +17,12 @@ public:
         now_ = mode;
         return ++switches, true;
     }
-    void Restore() override {}
+    void Restore() override {
+        if (restores) ++*restores;
+    }
     mutable int tests = 0;
     int switches = 0;
+    int* restores = nullptr;  // counted outside: the switch goes with its owner
 
 private:
     DisplayMode now_;
@@ -42,6 +45,34 @@ TEST(DisplayMode, SwitchesOnlyWhenNeededAndOnlyAfterASuccessfulTest) {
     EXPECT_TRUE(SwitchTo800x600(allowed));
     EXPECT_EQ(allowed.Current().width, 800);
     EXPECT_EQ(allowed.Current().height, 600);
+}
+
+// A switched display goes back exactly once: at the close, or when its owner goes another
+// way (an error that ends the program); never when it was not switched.
+TEST(DisplayMode, ASwitchedDisplayIsRestoredOnceOnEveryWayOut) {
+    int restores = 0;
+    {
+        SwitchedDisplay display;
+        auto fake = std::make_unique<FakeDisplay>(DisplayMode{1024, 768, 24}, true);
+        fake->restores = &restores;
+        EXPECT_TRUE(display.SwitchTo800x600(std::move(fake)));
+    }
+    EXPECT_EQ(restores, 1);
+    {
+        SwitchedDisplay display;
+        auto fake = std::make_unique<FakeDisplay>(DisplayMode{1024, 768, 24}, true);
+        fake->restores = &restores;
+        display.SwitchTo800x600(std::move(fake));
+        display.Restore();
+    }
+    EXPECT_EQ(restores, 2);
+    {
+        SwitchedDisplay display;
+        auto refused = std::make_unique<FakeDisplay>(DisplayMode{1024, 768, 24}, false);
+        refused->restores = &restores;
+        EXPECT_FALSE(display.SwitchTo800x600(std::move(refused)));
+    }
+    EXPECT_EQ(restores, 2);
 }
 
 TEST(DisplayMode, WithoutADisplayServerNothingCanBeSwitched) {
