@@ -41,6 +41,16 @@ struct GroupState {
 // deep, and damaged input must not grow the stack without bound.
 constexpr int kMaxDepth = 200;
 
+// A hostile file must not make the viewer freeze: past this many paragraphs a paragraph end
+// is a line break in the last paragraph (each paragraph costs the document more than a line),
+// and a word this long gets an invisible break point, since laying out a word that cannot be
+// broken takes time that grows with the square of its length. No real help text comes near.
+constexpr int kMaxParagraphs = 50000;
+constexpr int kMaxWordLength = 200;
+// A paragraph is laid out as a whole, in time that grows faster than its length: past this
+// length one goes on in a new paragraph at its next break point.
+constexpr int kMaxParagraphLength = 2000;
+
 // The Windows code page 1252 between 0x80 and 0x9F; the other bytes are Latin-1.
 constexpr std::array<char16_t, 32> kCp1252High = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -339,7 +349,15 @@ private:
             case Destination::Text:
                 if (!pending_.isEmpty() && !(pendingState_ == Group().chars)) Flush();
                 pendingState_ = Group().chars;
+                wordLength_ = c.isSpace() ? 0 : wordLength_ + 1;
+                if (wordLength_ > kMaxWordLength) {
+                    if (!BreakLongParagraph()) pending_ += QChar(0x200B);  // a zero-width space
+                    wordLength_ = 1;
+                } else if (wordLength_ == 0) {
+                    BreakLongParagraph();
+                }
                 pending_ += c;
+                ++paragraphLength_;
                 break;
             case Destination::FontTable:
                 if (c == u';')
@@ -367,10 +385,30 @@ private:
     // the format of the text before it; naming both saves two searches of the document.
     void Paragraph() {
         if (Group().destination != Destination::Text) return;
+        wordLength_ = 0;
+        if (paragraphs_ >= kMaxParagraphs) {
+            Text(QChar(QChar::LineSeparator));
+            return;
+        }
+        NewBlock();
+    }
+
+    void NewBlock() {
         Flush();
         AlignBlock();
         cursor_.insertBlock(blockFormat_, lastFormat_);
         alignedAtClose_ = false;
+        ++paragraphs_;
+        paragraphLength_ = 0;
+    }
+
+    // At a break point of an overlong paragraph: the text goes on in a new one.
+    bool BreakLongParagraph() {
+        if (paragraphLength_ < kMaxParagraphLength || paragraphs_ >= kMaxParagraphs) return false;
+        const CharState state = pendingState_;
+        NewBlock();
+        pendingState_ = state;
+        return true;
     }
 
     // The format of a block is only written when its alignment changes: each write is a search
@@ -433,6 +471,9 @@ private:
 
     QString pending_;
     CharState pendingState_;
+    int wordLength_ = 0;  // characters since the last blank
+    int paragraphs_ = 0;
+    int paragraphLength_ = 0;
     std::map<CharState, QTextCharFormat> formats_;  // made from the tables as they stand
     QTextCharFormat lastFormat_;
     std::optional<Qt::Alignment> blockAlignment_;  // none until the first block is aligned

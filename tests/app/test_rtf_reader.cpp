@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -98,20 +100,25 @@ TEST(RtfReader, LargeFilesKeepEveryRunAndEveryParagraph) {
     for (int n = 0; n < kPairs; ++n)
         alternating += "{\\b x}{\\i y}";
     const auto runs = Read(alternating + "}");
-    ASSERT_EQ(runs->blockCount(), 1);
-    EXPECT_EQ(runs->characterCount(), 2 * kPairs + 1);  // and the end of the paragraph
+    // So long a word gets invisible break points, and so long a paragraph goes on in the next
+    // one, so that showing it takes no longer than reading it; every run is still there.
     int count = 0;
     int firstWrong = -1;
-    for (auto it = runs->begin().begin(); !it.atEnd(); ++it, ++count) {
-        const bool bold = count % 2 == 0;
-        const QTextCharFormat format = it.fragment().charFormat();
-        if (firstWrong < 0 &&
-            (it.fragment().text() != (bold ? "x" : "y") ||
-             (format.fontWeight() == QFont::Bold) != bold || format.fontItalic() == bold))
-            firstWrong = count;
+    int longest = 0;
+    for (QTextBlock block = runs->begin(); block.isValid(); block = block.next()) {
+        longest = std::max(longest, block.length());
+        for (auto it = block.begin(); !it.atEnd(); ++it, ++count) {
+            const bool bold = count % 2 == 0;
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (firstWrong < 0 &&
+                (it.fragment().text().remove(QChar(0x200B)) != (bold ? "x" : "y") ||
+                 (format.fontWeight() == QFont::Bold) != bold || format.fontItalic() == bold))
+                firstWrong = count;
+        }
     }
     EXPECT_EQ(count, 2 * kPairs);
     EXPECT_EQ(firstWrong, -1) << "the first run with the wrong text or format";
+    EXPECT_LE(longest, 2100);
 
     constexpr int kParagraphs = 40000;
     static const char* const kAlignments[] = {"\\qc", "\\qc", "\\qr", "\\ql"};
@@ -129,6 +136,14 @@ TEST(RtfReader, LargeFilesKeepEveryRunAndEveryParagraph) {
             (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) != expected[n % 4])
             firstWrong = n;
     EXPECT_EQ(firstWrong, -1) << "the first paragraph with the wrong text or alignment";
+
+    // Past fifty thousand paragraphs, a paragraph end is a line break: no line is lost.
+    std::string endless = "{\\rtf1 ";
+    for (int n = 0; n < 60000; ++n)
+        endless += "\\par";
+    const auto lines = Read(endless + "}");
+    EXPECT_LE(lines->blockCount(), 50001);
+    EXPECT_EQ(lines->toRawText().count(QChar(QChar::LineSeparator)) + lines->blockCount(), 60001);
 }
 
 TEST(RtfReader, NestedGroupsSetAndRestoreBoldItalicAndUnderline) {
