@@ -42,7 +42,7 @@ for target in "${targets[@]}"; do
     TMPDIR="$work/tmp" "$build/fuzz/fuzz_$target" "$work/corpus" \
         -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$work/artifacts/" >"$work/log" 2>&1 || status=$?
-    grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' \
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' \
         "$work/log" || true
     if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/artifacts")" ]; then
         echo "   FOUND (exit $status):" "$work"/artifacts/*
