@@ -1,4 +1,5 @@
 #include "core/layout_check.h"
+#include "core/short_path.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ void CheckLayoutDealable(const TLayoutMap& map) {
 void CheckLayoutPlayable(const TLayoutMap& map, const std::filesystem::path& file) {
     const std::string why = WhyNotDealable(map);
     if (!why.empty())
-        throw LayoutError("The layout file \"" + file.string() + "\" cannot be played. " + why);
+        throw LayoutError("The layout file \"" + ShortPath(file) + "\" cannot be played. " + why);
 }
 
 }  // namespace ribaku

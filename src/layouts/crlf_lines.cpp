@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/short_path.h"
 #include "layouts/layout_file_error.h"
 
 namespace ribaku {
@@ -35,7 +36,7 @@ void CheckTextLines(const TCrLfLines& read, size_t count, const std::filesystem:
     const size_t checked = std::min(count, read.lines.size());
     for (size_t i = 0; i < checked; ++i) {
         if (std::any_of(read.lines[i].begin(), read.lines[i].end(), IsBinaryByte)) {
-            throw LayoutFileError("The file \"" + file.string() +
+            throw LayoutFileError("The file \"" + ShortPath(file) +
                                   "\" is not a layout file: it holds binary data, not the "
                                   "lines of text of a layout.");
         }

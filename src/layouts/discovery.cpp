@@ -4,6 +4,7 @@
 #include <cctype>
 #include <system_error>
 
+#include "core/short_path.h"
 #include "layouts/layout_file_error.h"
 #include "layouts/name_order.h"
 
@@ -55,7 +56,7 @@ std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) 
     const std::filesystem::path folder = programDir / "Musics";
     std::vector<std::string> music = ListFileNames(folder, ".mid");
     if (music.empty()) {
-        throw MissingFilesError("No music was found in the folder \"" + folder.string() +
+        throw MissingFilesError("No music was found in the folder \"" + ShortPath(folder) +
                                 "\": the game needs at least one .mid file there.");
     }
     SortNamesForMenu(music, kExtensionLength);
@@ -78,7 +79,7 @@ std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir
     for (std::string& file : shp)
         layouts.push_back({std::move(file), LayoutFormat::Shp});
     if (layouts.empty()) {
-        throw MissingFilesError("No layout was found in the folder \"" + folder.string() +
+        throw MissingFilesError("No layout was found in the folder \"" + ShortPath(folder) +
                                 "\": the game needs at least one .lay or .shp file there.");
     }
     // Further files would collide with the numbers of the variants' halls: ignored.

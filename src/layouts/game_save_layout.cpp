@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "core/game.h"
+#include "core/short_path.h"
 #include "layouts/lay_format.h"
 #include "layouts/layout_file_error.h"
 #include "layouts/save_names.h"
@@ -29,7 +30,7 @@ TLayoutSaved Game::SaveLayout() {
         throw LayoutFileError("The Layout menu already lists " + std::to_string(kMaxListedLayouts) +
                               " layouts: save this one under the name of a listed layout, "
                               "or remove a layout file from \"" +
-                              catalog.LayoutsFolder().string() + "\" first.");
+                              ShortPath(catalog.LayoutsFolder()) + "\" first.");
     }
     WriteLayFile(catalog.LayoutFile, catalog.LayoutName, state.LayoutMap);
     IM(gmNone);

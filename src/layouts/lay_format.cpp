@@ -1,5 +1,6 @@
 #include "layouts/lay_format.h"
 
+#include "core/short_path.h"
 #include "layouts/crlf_lines.h"
 #include "layouts/layout_file_error.h"
 
@@ -9,7 +10,7 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 [[noreturn]] void Refuse(const std::filesystem::path& file, const std::string& why) {
-    throw LayoutFileError("The layout file \"" + file.string() + "\" cannot be used: " + why);
+    throw LayoutFileError("The layout file \"" + ShortPath(file) + "\" cannot be used: " + why);
 }
 
 }  // namespace

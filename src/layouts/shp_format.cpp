@@ -1,5 +1,6 @@
 #include "layouts/shp_format.h"
 
+#include "core/short_path.h"
 #include "layouts/crlf_lines.h"
 #include "layouts/layout_file_error.h"
 
@@ -12,7 +13,7 @@ constexpr int kMaxY = kMapRows - 2;
 constexpr int kMaxZ = kMapLevels - 1;
 
 [[noreturn]] void Refuse(const std::filesystem::path& file, const std::string& why) {
-    throw LayoutFileError("The layout file \"" + file.string() + "\" cannot be used: " + why);
+    throw LayoutFileError("The layout file \"" + ShortPath(file) + "\" cannot be used: " + why);
 }
 
 }  // namespace
