@@ -72,7 +72,7 @@ void TRibaku::RedrawAfterPictureChange() {
     if (game_.state.GameMode == gmWelcome)
         ShowFond();
     else if (game_.state.GameMode != gmNone)
-        FullRedraw();
+        game_.DrawBoard();
 }
 
 void TRibaku::ChooseBackground(int setting) {

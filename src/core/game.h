@@ -10,12 +10,12 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/shuffle.h"
-#include "play/status_line.h"
+#include "layouts/catalog.h"
 #include "play/hall_of_fame.h"
 #include "play/mouse_button.h"
 #include "play/options_page.h"
+#include "play/status_line.h"
 #include "play/variant_rules.h"
-#include "layouts/catalog.h"
 
 namespace ribaku {
 
@@ -78,6 +78,11 @@ public:
     // The end test at the head of every board redraw: true when the board must not be
     // drawn (finished or paused), after handing over to GameOver.
     bool RedrawHandsOver();
+    // The board's redraws: each passes the end test first, so that drawing itself never
+    // calls the engine back (play/end_of_game.cpp).
+    void DrawBoard();
+    void DrawTile(int tile);
+    void DrawPointedTile(int tile);
     void GameOver();
 
     // Status line (play/status_line.cpp): a new message, and its animation on each tick.

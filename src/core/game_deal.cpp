@@ -22,15 +22,15 @@ bool Game::DealAnimates() const {
 DealAnimation Game::AnimationForDeal() {
     DealAnimation animation;
     if (DealAnimates()) {
-        animation.beforeDeal = [this] { view_.FullRedraw(); };
+        animation.beforeDeal = [this] { DrawBoard(); };
         animation.pairPlaced = [this] {
-            view_.FullRedraw();
+            DrawBoard();
             view_.RepaintNow();
         };
     }
     if (options.Animate && !options.RandomSeed1 && state.GameMode != gmEditor) {
         animation.tilePlaced = [this](int tile) {
-            view_.RedrawTile(tile);
+            DrawTile(tile);
             view_.RepaintNow();
         };
     }
@@ -42,11 +42,11 @@ DealAnimation Game::AnimationForShuffle() {
     const TGameMode m = state.GameMode;
     if (options.Animate && !options.RandomSeed1 &&
         (m == gmSolitaire || m == gmTwoPlayers || m == gmRivers)) {
-        animation.beforeDeal = [this] { view_.FullRedraw(); };
+        animation.beforeDeal = [this] { DrawBoard(); };
     }
     if (options.Animate && m != gmNone && m != gmEditor && m != gmGameOver && m != gmWelcome) {
         animation.pairPlaced = [this] {
-            view_.FullRedraw();
+            DrawBoard();
             view_.RepaintNow();
         };
     }

@@ -52,7 +52,7 @@ void Game::BeginGame() {
         ShowStatus("Specific Board started. Random Seed #" + std::to_string(state.GameSeed));
     }
     view_.ShowPanelHOF();
-    view_.FullRedraw();
+    DrawBoard();
     if (status.StatusPos <= 1) ShowStatus("New game started.");
     state.GameStartTick = view_.NowMs();
 }

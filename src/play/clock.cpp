@@ -57,7 +57,7 @@ void Game::WriteScore() {
     if (s.MovesLeft > 0) EndNoMovesMessage();
     if (s.TilesLeft == 0) {
         // The redraw finds the empty board and ends the game.
-        if (!s.GameOverDone) view_.FullRedraw();
+        if (!s.GameOverDone) DrawBoard();
     } else if (s.MovesLeft == 0 && matching && !status.NoMovesShown) {
         status.StatusStep = 1;
         ShowStatus("      SORRY, NO MORE MOVES !!");
@@ -84,7 +84,7 @@ void Game::PauseClick() {
         if (s.GameMode == gmWelcome) {
             view_.ShowFond();
         } else {
-            view_.FullRedraw();
+            DrawBoard();
         }
         SetPauseButtons();
     }

@@ -14,6 +14,18 @@ bool Game::RedrawHandsOver() {
     return true;
 }
 
+void Game::DrawBoard() {
+    if (!RedrawHandsOver()) view_.FullRedraw();
+}
+
+void Game::DrawTile(int tile) {
+    if (!RedrawHandsOver()) view_.RedrawTile(tile);
+}
+
+void Game::DrawPointedTile(int tile) {
+    if (!RedrawHandsOver()) view_.HLRedrawTile(tile);
+}
+
 // Also reached by every redraw while paused, where it only keeps the board hidden: a pause
 // never ends an unfinished game.
 void Game::GameOver() {

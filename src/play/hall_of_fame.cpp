@@ -62,7 +62,7 @@ void Game::ShowHallPanel() {
         view_.ShowPanelHOF();
         hall.HallPanelDirty = true;
     }
-    view_.FullRedraw();
+    DrawBoard();
 }
 
 void Game::ShowScores() {

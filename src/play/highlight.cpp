@@ -24,10 +24,10 @@ Game::THighlightPen RectanglePen(int mode) {
 
 // Every change of mode first takes the highlight off the tile under the pointer, so that
 // no outline of the old mode stays on the board.
-void DropPointedTile(TBoardState& state, GameView& view) {
-    const int tile = state.PointedTile;
-    state.PointedTile = 0;
-    if (tile != 0) view.RedrawTile(tile);
+void DropPointedTile(Game& game) {
+    const int tile = game.state.PointedTile;
+    game.state.PointedTile = 0;
+    if (tile != 0) game.DrawTile(tile);
 }
 
 }  // namespace
@@ -38,19 +38,19 @@ void Game::ColorHighlight() {
 }
 
 void Game::Highlight1Click() {
-    DropPointedTile(state, view_);
+    DropPointedTile(*this);
     options.HighlightMode = 0;
 }
 
 void Game::Highlight2Click(int rectangleMode) {
     if (!IsRectangleMode(rectangleMode)) return;
-    DropPointedTile(state, view_);
+    DropPointedTile(*this);
     options.HighlightMode = rectangleMode;
     ColorHighlight();
 }
 
 void Game::Highlight3Click() {
-    DropPointedTile(state, view_);
+    DropPointedTile(*this);
     options.HighlightMode = 2;
 }
 
@@ -60,7 +60,7 @@ void Game::InvertClick() {
 
 void Game::ShadowsClick() {
     options.Shadows = !options.Shadows;
-    view_.FullRedraw();
+    DrawBoard();
 }
 
 void Game::ShowCurrentTileClick() {

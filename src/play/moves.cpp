@@ -85,7 +85,7 @@ void Game::Hint() {
         break;
     }
     s.PenaltySeconds += kHintPenalty;
-    view_.FullRedraw();
+    DrawBoard();
 }
 
 void Game::Back() {
@@ -96,7 +96,7 @@ void Game::Back() {
 void Game::GoBack() {
     if (!IsClassicOrRivers(state.GameMode)) return;
     BackHistory();
-    view_.FullRedraw();
+    DrawBoard();
 }
 
 void Game::BackHistory() {
@@ -156,7 +156,7 @@ void Game::Shuffle1Click() {
         ShowStatus(ShuffleMessage(s.MovesLeft));
         if (mode != gmTwoPlayers) s.PenaltySeconds += kShufflePenaltyPerMove * s.MovesLeft;
     }
-    view_.FullRedraw();
+    DrawBoard();
 }
 
 void Game::NStatus() {

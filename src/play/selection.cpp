@@ -30,7 +30,7 @@ void Game::ButtonDown(int x, int y, TMouseButton button) {
     if (button == TMouseButton::Right && state.GameMode != gmEditor) {
         state.HintTile1 = state.HintTile2 = 0;
         state.Selected1 = state.Selected2 = 0;
-        view_.FullRedraw();
+        DrawBoard();
         view_.RedrawHOF();
         return;
     }
@@ -43,7 +43,7 @@ void Game::ButtonDown(int x, int y, TMouseButton button) {
 
 void Game::SonOK(int tile) {
     view_.PlaySound("select");
-    if (tile > 0) view_.RedrawTile(tile);
+    if (tile > 0) DrawTile(tile);
 }
 
 void Game::TestStile2() {
@@ -51,9 +51,9 @@ void Game::TestStile2() {
         const int tile = state.Selected1;
         state.Selected1 = state.Selected2 = 0;
         view_.PlaySound("select");
-        view_.RedrawTile(tile);
+        DrawTile(tile);
     } else {
-        view_.RedrawTile(state.Selected2);
+        DrawTile(state.Selected2);
     }
 }
 
@@ -68,7 +68,7 @@ void Game::RemoveLastPair() {
     state.Selected1 = state.Selected2 = 0;
     for (const int tile : {state.LastPair1, state.LastPair2}) {
         state.Board[state.TilePos[tile]] = 0;
-        view_.RedrawTile(tile);  // before TilePos forgets where the tile was
+        DrawTile(tile);  // before TilePos forgets where the tile was
         state.TilePos[tile] = TCellPos{};
     }
     state.TilesLeft -= 2;
@@ -107,7 +107,7 @@ void Game::EvaluatePair() {
         const int old = s.Selected1;
         s.Selected1 = s.Selected2;
         s.Selected2 = 0;
-        view_.RedrawTile(old);
+        DrawTile(old);
         view_.PlaySound("select");
     };
     if (!TilesMatch(s.Selected1, s.Selected2)) {
@@ -174,10 +174,10 @@ void Game::FormMouseMove(int x, int y) {
         if (s.PreviousHoverTile != 0) {
             const int old = s.PointedTile;
             s.PointedTile = 0;
-            view_.HLRedrawTile(old);
+            DrawPointedTile(old);
         }
         s.PointedTile = static_cast<uint8_t>(s.HoverTile);
-        view_.HLRedrawTile(s.HoverTile);
+        DrawPointedTile(s.HoverTile);
         return;
     }
     PointerLeft();
@@ -190,7 +190,7 @@ void Game::PointerLeft() {
     if (s.PointedTile != 0) {
         const int old = s.PointedTile;
         s.PointedTile = 0;
-        view_.HLRedrawTile(old);
+        DrawPointedTile(old);
     }
     s.HoverTile = s.PreviousHoverTile = 0;
 }

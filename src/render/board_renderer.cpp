@@ -8,7 +8,7 @@ QRect TDamageRect::Pixels() const {
     return QRect(QPoint(Left, Top) - kBoardShift, QSize(Right - Left, Bottom - Top));
 }
 
-BoardRenderer::BoardRenderer(Game& game, const Tileset& tileset, const Background& background,
+BoardRenderer::BoardRenderer(const Game& game, const Tileset& tileset, const Background& background,
                              const BoardPieces& pieces)
     : game_(game), tileset_(tileset), background_(background), pieces_(pieces) {}
 
@@ -44,7 +44,6 @@ void BoardRenderer::RedrawArea(const TDamageRect& area) {
 }
 
 void BoardRenderer::Redraw() {
-    if (game_.RedrawHandsOver()) return;
     if (backBuffer_.isNull()) backBuffer_ = BlackPicture(kBoardWidth, kBoardHeight);
     const bool whole = DamageRect.IsWholeBoard();
     const QRect pixels = whole ? backBuffer_.rect() : DamageRect.Pixels() & backBuffer_.rect();

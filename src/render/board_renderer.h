@@ -40,7 +40,7 @@ struct TDamageRect {
 // screen picture the window shows. The same state always gives the same pixels.
 class BoardRenderer {
 public:
-    BoardRenderer(Game& game, const Tileset& tileset, const Background& background,
+    BoardRenderer(const Game& game, const Tileset& tileset, const Background& background,
                   const BoardPieces& pieces);
 
     // The whole board.
@@ -80,7 +80,7 @@ private:
     void DrawFill(QPainter& painter, QPoint at, int tile);
     void DrawOutline(QPainter& painter, QPoint at);
 
-    Game& game_;
+    const Game& game_;
     const Tileset& tileset_;
     const Background& background_;
     const BoardPieces& pieces_;

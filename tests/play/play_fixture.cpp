@@ -5,7 +5,6 @@
 namespace ribaku::testing {
 
 PlayTest::PlayTest() : game(view) {
-    view.game = &game;
     view.nowMs = 100000;
     view.timeOfDay = TimeOfDay{10, 0, 0, 0};
     game.state.BoardOriginX = 36;

@@ -10,24 +10,15 @@
 
 namespace ribaku::testing {
 
-// The fake view with the board drawing's end test: every redraw first asks the game whether
-// the board must stay hidden, as the real renderer does. The help dialog is a callback.
+// The fake view, whose help dialog is a callback. The engine runs the end test before each
+// redraw it asks for, so the view only records.
 class PlayView : public FakeView {
 public:
-    void FullRedraw() override {
-        FakeView::FullRedraw();
-        if (game) game->RedrawHandsOver();
-    }
-    void RedrawTile(int tile) override {
-        FakeView::RedrawTile(tile);
-        if (game) game->RedrawHandsOver();
-    }
     void CallHelp(HelpPage page) override {
         FakeView::CallHelp(page);
         if (whileHelpIsOpen) whileHelpIsOpen(page);
     }
 
-    Game* game = nullptr;
     std::function<void(HelpPage)> whileHelpIsOpen;
 };
 

@@ -94,7 +94,7 @@ TEST_F(EndOfGame, LaterRedrawsOnlyKeepTheBoardHidden) {
     WinAt(100);
     view.calls.clear();
     pageOpened.reset();
-    view.FullRedraw();
+    game.DrawBoard();
     Ticks(3);
     EXPECT_EQ(view.Count("ShowFond"), 1);
     EXPECT_EQ(view.Count("ShowPanelHOF"), 0);
@@ -105,7 +105,7 @@ TEST_F(EndOfGame, LaterRedrawsOnlyKeepTheBoardHidden) {
 TEST_F(EndOfGame, APauseNeverEndsAnUnfinishedGame) {
     Play(10);
     game.PauseClick();
-    view.FullRedraw();  // hidden behind the background while paused
+    game.DrawBoard();  // hidden behind the background while paused
     EXPECT_EQ(view.calls.back(), "ShowFond");
     EXPECT_EQ(game.state.PausedMode, gmSolitaire);
     game.PauseClick();

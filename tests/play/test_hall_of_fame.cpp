@@ -381,7 +381,7 @@ TEST_F(Hall, ShowingThePanelRepaintsItAndTheHallCommandOpensItsPage) {
     EXPECT_TRUE(game.hall.HallPanelDirty);
     game.state.GameMode = gmSolitaire;
     view.calls.clear();
-    view.FullRedraw();  // a dirty panel is repainted by every redraw until a click
+    game.DrawBoard();  // a dirty panel is repainted by every redraw until a click
     EXPECT_EQ(view.Count("ShowPanelHOF"), 1);
     Click(1);
     EXPECT_FALSE(game.hall.HallPanelDirty);

@@ -7,6 +7,16 @@ void RenderHarness::ForwardingView::ShowFond() {
     if (renderer) renderer->ShowFond();
 }
 
+void RenderHarness::ForwardingView::FullRedraw() {
+    FakeView::FullRedraw();
+    if (renderer) renderer->FullRedraw();
+}
+
+void RenderHarness::ForwardingView::RedrawTile(int tile) {
+    FakeView::RedrawTile(tile);
+    if (renderer) renderer->RedrawTile(tile);
+}
+
 RenderHarness::RenderHarness() {
     view.renderer = &renderer;
     tileset.SetTilesetBitmap(SyntheticTileset(), "synthetic");

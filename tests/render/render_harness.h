@@ -11,7 +11,8 @@
 namespace ribaku::render::testing {
 
 // A game with the synthetic tileset on a plain background, drawn by the real renderer.
-// The fake view hands ShowFond back to the renderer, as the window does.
+// The fake view hands ShowFond and the redraws the engine asks for to the renderer, as the
+// window does.
 class RenderHarness {
 public:
     RenderHarness();
@@ -29,6 +30,8 @@ public:
     public:
         BoardRenderer* renderer = nullptr;
         void ShowFond() override;
+        void FullRedraw() override;
+        void RedrawTile(int tile) override;
     };
 
     ForwardingView view;

@@ -269,23 +269,26 @@ TEST(BoardDrawing, NoMarkWhileARiversPathIsShown) {
     EXPECT_EQ(Render(h), plain);
 }
 
+// The engine's redraws pass its end test before anything is drawn.
 TEST(BoardDrawing, FinishedOrPausedBoardIsNotDrawnAndShowsTheBackground) {
     RenderHarness h;
     h.Place(kTile, 10, 6, 1);
     h.game.state.GameMode = gmPaused;
-    EXPECT_EQ(Render(h), h.background.BackgroundBitmap());
+    h.game.DrawBoard();
+    EXPECT_EQ(h.renderer.Screen(), h.background.BackgroundBitmap());
     EXPECT_EQ(h.view.Count("ShowFond"), 1);
+    EXPECT_EQ(h.view.Count("FullRedraw"), 0);
 
     RenderHarness won;
     won.game.state.TilesLeft = 0;
     won.game.state.ElapsedSeconds = 1;
-    won.renderer.RedrawTile(kTile);
+    won.game.DrawTile(kTile);
     EXPECT_TRUE(won.game.state.BoardFinished);
     EXPECT_GE(won.view.Count("ShowFond"), 1);  // the end of the game shows it again
 
     // Within the first second, or in the editor, an empty board is just drawn empty.
     RenderHarness early;
-    early.renderer.FullRedraw();
+    early.game.DrawBoard();
     EXPECT_FALSE(early.game.state.BoardFinished);
     EXPECT_EQ(early.view.Count("ShowFond"), 0);
 }
