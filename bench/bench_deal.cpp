@@ -77,7 +77,7 @@ void BM_RecountFreeTiles(benchmark::State& bench) {
     for (auto _ : bench) {
         int free = 0;
         for (int t = 1; t <= kTileCount; ++t)
-            free += Dispo(s, t) ? 1 : 0;
+            free += IsFree(s, t) ? 1 : 0;
         benchmark::DoNotOptimize(free);
     }
 }

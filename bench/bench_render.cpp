@@ -74,7 +74,7 @@ void BM_HLRedrawTile(benchmark::State& bench) {
     int tile = 0;
     for (auto _ : bench) {
         tile = tile % kTileCount + 1;
-        board->renderer.HLRedrawTile(tile);
+        board->renderer.RedrawHighlight(tile);
     }
 }
 BENCHMARK(BM_HLRedrawTile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();

@@ -149,7 +149,7 @@ void TRibaku::BuildViewMenu() {
         menu, "&Show Time Left", &Options::ShowTime, [this] { game_.ShowTimeClick(); },
         Qt::CTRL | Qt::Key_L);
     AddMarkedCommand(
-        menu, "Show &Moves Left", &Options::Moves, [this] { game_.NStatus(); },
+        menu, "Show &Moves Left", &Options::Moves, [this] { game_.ToggleShowMoves(); },
         Qt::CTRL | Qt::Key_M);
     menu->addSeparator();
     AddMarkedCommand(

@@ -70,7 +70,7 @@ std::optional<std::filesystem::path> TRibaku::AskPictureFile(const render::Pictu
 // The welcome screen shows the background alone, with no board drawn.
 void TRibaku::RedrawAfterPictureChange() {
     if (game_.state.GameMode == gmWelcome)
-        ShowFond();
+        ShowBackground();
     else if (game_.state.GameMode != gmNone)
         game_.DrawBoard();
 }

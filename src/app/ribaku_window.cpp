@@ -96,7 +96,7 @@ void TRibaku::Init() {
     ActiveTilesetBackground();
     game_.ColorHighlight();
 
-    connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { game_.Temps(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] { Guarded([this] { game_.Tick(); }); });
     timer_.start(50);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &TRibaku::ApplicationStateChanged);
@@ -123,7 +123,7 @@ void TRibaku::CreateParts() {
     board_->onLeave = [this] { Guarded([this] { game_.PointerLeft(); }); };
     status_ = new StatusLine(client);
     status_->onMovesCaptionClicked = [this] {
-        Guarded([this] { game_.NStatus(); });
+        Guarded([this] { game_.ToggleShowMoves(); });
         SyncMarks();
     };
     status_->onTimeCaptionClicked = [this] {
@@ -290,10 +290,10 @@ void TRibaku::FormShow() {
     QTimer::singleShot(kTilesetLoadDelayMs, this, [this] { EnsureTileset(); });
     QTimer::singleShot(kMusicStartDelayMs, this, [this] { Guarded([this] { StartMusic(); }); });
     board_->show();
-    ShowFond();
+    ShowBackground();
     welcome_->move((board_->width() - welcome_->width()) / 2,
                    (board_->height() - welcome_->height()) / 2);
-    game_.IM(gmWelcome);
+    game_.SetMode(gmWelcome);
     if (game_.options.StartupGame) game_.NewGame();
 }
 
@@ -350,12 +350,12 @@ void TRibaku::RedrawTile(int tile) {
     EnsureTileset();
     renderer_->RedrawTile(tile);
 }
-void TRibaku::HLRedrawTile(int tile) {
+void TRibaku::RedrawHighlight(int tile) {
     EnsureTileset();
-    renderer_->HLRedrawTile(tile);
+    renderer_->RedrawHighlight(tile);
 }
-void TRibaku::ShowFond() {
-    renderer_->ShowFond();
+void TRibaku::ShowBackground() {
+    renderer_->ShowBackground();
 }
 void TRibaku::RepaintNow() {
     board_->repaint();

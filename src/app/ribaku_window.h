@@ -59,8 +59,8 @@ public:
     // GameView
     void FullRedraw() override;
     void RedrawTile(int tile) override;
-    void HLRedrawTile(int tile) override;
-    void ShowFond() override;
+    void RedrawHighlight(int tile) override;
+    void ShowBackground() override;
     void RepaintNow() override;
     void ShowPanelHOF() override;
     void ShowWelcomePanel(bool shown) override;

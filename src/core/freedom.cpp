@@ -37,11 +37,11 @@ bool FreeUnder(const TBoardState& state, int tile) {
 
 }  // namespace
 
-bool Dispo(const TBoardState& state, int tile) {
+bool IsFree(const TBoardState& state, int tile) {
     return FreeUnder<SideOpen>(state, tile);
 }
 
-bool Dispo_Vertical(const TBoardState& state, int tile) {
+bool IsFreeVertical(const TBoardState& state, int tile) {
     return FreeUnder<EndOpen>(state, tile);
 }
 

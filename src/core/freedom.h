@@ -6,10 +6,10 @@
 namespace ribaku {
 
 // Classic rule: the left or the right side is open.
-bool Dispo(const TBoardState& state, int tile);
+bool IsFree(const TBoardState& state, int tile);  // Dispo
 
 // "Vertical Variation": the top or the bottom side is open instead.
-bool Dispo_Vertical(const TBoardState& state, int tile);
+bool IsFreeVertical(const TBoardState& state, int tile);  // Dispo_Vertical
 
 // The test the deal builders apply to a position that is not yet a tile: the classic
 // rule whatever the options say, and blind to the game mode.

@@ -7,7 +7,7 @@ Game::Game(GameView& view) : view_(view) {
     state.PausedMode = gmWelcome;
 }
 
-void Game::IM(TGameMode mode) {
+void Game::SetMode(TGameMode mode) {
     if (state.GameMode == gmWelcome) view_.ShowWelcomePanel(false);
     state.GameMode = mode;
     if (mode == gmWelcome) view_.ShowWelcomePanel(true);

@@ -32,7 +32,7 @@ public:
     TStatusLine status;
 
     // The mode setter; hides the welcome panel when leaving it and shows it when entering it.
-    void IM(TGameMode mode);
+    void SetMode(TGameMode mode);  // IM
 
     // Starting a classic game (core/game_start.cpp).
     void NewGame();
@@ -107,7 +107,7 @@ public:
     bool MusicButtonEnabled() const { return options.PlayMusic; }
     void PlaySoundsClick();
     void StartMusicClick();
-    // The end-of-piece check; Temps runs it on every tick while "Play music" is on.
+    // The end-of-piece check; Tick runs it on every tick while "Play music" is on.
     void MediaNotify();
 
     // --- Layouts (layouts/game_layouts.cpp, layouts/game_save_layout.cpp) ---
@@ -137,14 +137,14 @@ public:
     THallOfFame hall;
 
     // Pointer input (play/selection.cpp). ButtonDown and FormMouseMove take the point in
-    // the board picture's pixels; ChoisitPai the point relative to the board origin.
+    // the board picture's pixels; ClickAt the point relative to the board origin.
     void ButtonDown(int x, int y, TMouseButton button);
     void FormMouseMove(int x, int y);
     // The pointer left the board (or a dialog or the pause took it): no tile stays outlined.
     void PointerLeft();
-    void ChoisitPai(int x, int y, int col, int row, TMouseButton button);
-    void SonOK(int tile);
-    void TestStile2();
+    void ClickAt(int x, int y, int col, int row, TMouseButton button);  // ChoisitPai
+    void MarkSelected(int tile);                                        // SonOK
+    void TakeSecondTile();                                              // TestStile2
     // Records a pair on the history at the depth TileTotal - TilesLeft: the first tile at
     // `firstPos` (where it lay before a Rivers slide), the second where it lies.
     void PushPair(int first, const TCellPos& firstPos, int second);
@@ -152,7 +152,7 @@ public:
     void RemoveLastPair();
 
     // Moves, hints, undo and reshuffle (play/moves.cpp).
-    bool IsTileFree(int tile) const;  // Dispo, or Dispo_Vertical with "Vertical Variation"
+    bool IsTileFree(int tile) const;  // IsFree, or IsFreeVertical with "Vertical Variation"
     void IsItFree();
     void Hint();
     void Back();
@@ -161,11 +161,11 @@ public:
     void Restart();
     void Stop();
     void Shuffle1Click();
-    void NStatus();
+    void ToggleShowMoves();  // NStatus
     void OnlyPossibleMovesClick();
 
     // The 50 ms timer, the status bar, pause and focus (play/clock.cpp).
-    void Temps();
+    void Tick();  // Temps
     void WriteScore();
     void PauseClick();
     void SetPauseButtons();
@@ -201,7 +201,7 @@ public:
     GameNumberText RandomSeedChange(const std::string& text);
 
 private:
-    // The two steps of ChoisitPai (play/selection.cpp).
+    // The two steps of ClickAt (play/selection.cpp).
     void SelectTile(int tile);
     void EvaluatePair();
 

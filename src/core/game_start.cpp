@@ -45,7 +45,7 @@ void Game::BeginGame() {
     EndNoMovesMessage();
     state.MemoryCountdown = 0;
 
-    if (state.GameMode != gmEditor) IM(gmSolitaire);
+    if (state.GameMode != gmEditor) SetMode(gmSolitaire);
     if (deal.outcome == DealOutcome::PlainFallback) {
         ShowStatus("No winnable deal found for this layout: tiles dealt at random.");
     } else if (state.GameSeed > 0 && options.RandomSeed1) {

@@ -17,8 +17,8 @@ public:
     // Board drawing.
     virtual void FullRedraw() = 0;
     virtual void RedrawTile(int tile) = 0;
-    virtual void HLRedrawTile(int tile) = 0;
-    virtual void ShowFond() = 0;
+    virtual void RedrawHighlight(int tile) = 0;  // HLRedrawTile
+    virtual void ShowBackground() = 0;           // ShowFond
     virtual void RepaintNow() = 0;
 
     // --- Board rendering: the hall-of-fame side panel is repainted when its options change ---

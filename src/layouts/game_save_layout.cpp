@@ -33,7 +33,7 @@ TLayoutSaved Game::SaveLayout() {
                               ShortPath(catalog.LayoutsFolder()) + "\" first.");
     }
     WriteLayFile(catalog.LayoutFile, catalog.LayoutName, state.LayoutMap);
-    IM(gmNone);
+    SetMode(gmNone);
     if (listed > 0) {
         state.LayoutNumber = listed;
         return {false};

@@ -21,7 +21,7 @@ bool CanPause(TGameMode mode) {
 
 }  // namespace
 
-void Game::Temps() {
+void Game::Tick() {
     TBoardState& s = state;
     if (s.MemoryCountdown > 0 && --s.MemoryCountdown == 0 && variants.JudgeMemoryPair)
         variants.JudgeMemoryPair();
@@ -35,7 +35,7 @@ void Game::Temps() {
         if (s.ElapsedSeconds + s.PenaltySeconds >= kTimeLimitSeconds) Stop();
     }
     WriteScore();
-    if (s.GameMode == gmWelcome || s.GameMode == gmPaused) view_.ShowFond();
+    if (s.GameMode == gmWelcome || s.GameMode == gmPaused) view_.ShowBackground();
 }
 
 void Game::WriteScore() {
@@ -70,19 +70,19 @@ void Game::PauseClick() {
     if (CanPause(s.GameMode)) {
         PointerLeft();  // the pointer will be elsewhere when the game comes back
         s.PausedMode = s.GameMode;
-        IM(gmPaused);
+        SetMode(gmPaused);
         s.PauseElapsed = static_cast<int32_t>(view_.NowMs() - s.GameStartTick);
         view_.ShowPauseState(true);
-        view_.ShowFond();
+        view_.ShowBackground();
         SetPauseButtons();
     } else if (s.GameMode == gmPaused) {
-        IM(s.PausedMode);
+        SetMode(s.PausedMode);
         s.GameStartTick = view_.NowMs() - static_cast<uint32_t>(s.PauseElapsed);
         view_.ShowPauseState(false);
         // Back on the welcome panel the board stays hidden; a finished board ends the
         // redraw with the background anyway.
         if (s.GameMode == gmWelcome) {
-            view_.ShowFond();
+            view_.ShowBackground();
         } else {
             DrawBoard();
         }

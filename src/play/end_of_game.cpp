@@ -23,17 +23,17 @@ void Game::DrawTile(int tile) {
 }
 
 void Game::DrawPointedTile(int tile) {
-    if (!RedrawHandsOver()) view_.HLRedrawTile(tile);
+    if (!RedrawHandsOver()) view_.RedrawHighlight(tile);
 }
 
 // Also reached by every redraw while paused, where it only keeps the board hidden: a pause
 // never ends an unfinished game.
 void Game::GameOver() {
     TBoardState& s = state;
-    view_.ShowFond();
+    view_.ShowBackground();
     if (s.GameMode == gmTwoPlayers) {
         if (variants.TwoPlayerVerdict) variants.TwoPlayerVerdict();
-        IM(gmGameOver);
+        SetMode(gmGameOver);
     } else if (s.BoardFinished && !s.GameOverDone) {
         s.GameOverDone = true;
         WriteScore();
@@ -42,7 +42,7 @@ void Game::GameOver() {
         std::string message = "Congratulations !! You WON !";
         if (options.EnableHall) {
             message = "You WON ! Your time is : " + MinutesSeconds(total);
-            IM(gmGameOver);
+            SetMode(gmGameOver);
             const int hallIndex = s.LayoutNumber;
             if (hallIndex >= 1 && hallIndex <= kHallIndexCount &&
                 total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {

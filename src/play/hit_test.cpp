@@ -4,7 +4,7 @@ namespace ribaku {
 
 // A tile's hit box is its face plus the edge on its left, 46 x 56 pixels. Later hits
 // replace earlier ones, so the scan order decides which of overlapping tiles is on top.
-int WhatTileThere(const TBoardState& state, int x, int y) {
+int TileAt(const TBoardState& state, int x, int y) {
     int found = 0;
     for (int level = 1; level <= kMapLevels; ++level) {
         const int l = level - 1;

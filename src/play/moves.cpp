@@ -55,7 +55,7 @@ std::string ShuffleMessage(int moves) {
 }  // namespace
 
 bool Game::IsTileFree(int tile) const {
-    return options.Vertical ? Dispo_Vertical(state, tile) : Dispo(state, tile);
+    return options.Vertical ? IsFreeVertical(state, tile) : IsFree(state, tile);
 }
 
 // A kind with m free tiles counts m - 1 moves: its tiles stand side by side in FreeList.
@@ -130,8 +130,8 @@ void Game::Stop() {
         view_.ShowPauseState(false);
         SetPauseButtons();
     }
-    IM(gmWelcome);
-    view_.ShowFond();
+    SetMode(gmWelcome);
+    view_.ShowBackground();
 }
 
 void Game::Shuffle1Click() {
@@ -159,7 +159,7 @@ void Game::Shuffle1Click() {
     DrawBoard();
 }
 
-void Game::NStatus() {
+void Game::ToggleShowMoves() {
     options.Moves = !options.Moves;
     if (!options.Moves) view_.SetMovesLeftText("");
 }

@@ -35,18 +35,18 @@ void Game::ButtonDown(int x, int y, TMouseButton button) {
         return;
     }
     if (state.GameMode != gmClicks) {
-        ChoisitPai(x, y, x / 20, y / 25, button);
+        ClickAt(x, y, x / 20, y / 25, button);
     } else if (variants.ClicksClick) {
         variants.ClicksClick(x, y);
     }
 }
 
-void Game::SonOK(int tile) {
+void Game::MarkSelected(int tile) {
     view_.PlaySound("select");
     if (tile > 0) DrawTile(tile);
 }
 
-void Game::TestStile2() {
+void Game::TakeSecondTile() {
     if (state.Selected1 == state.Selected2) {
         const int tile = state.Selected1;
         state.Selected1 = state.Selected2 = 0;
@@ -81,7 +81,7 @@ void Game::SelectTile(int q) {
     if (s.Selected1 == 0) {
         s.Selected1 = static_cast<uint8_t>(q);
         if (memory || IsTileFree(q)) {
-            SonOK(q);
+            MarkSelected(q);
         } else {
             s.Selected1 = 0;
             view_.PlaySound("noway");
@@ -91,10 +91,10 @@ void Game::SelectTile(int q) {
     s.Selected2 = static_cast<uint8_t>(q);
     if (memory) {
         if (q == s.Selected1) return;
-        SonOK(q);
+        MarkSelected(q);
         s.MemoryCountdown = 10;  // judged by the timer half a second later
     } else if (IsTileFree(q)) {
-        TestStile2();
+        TakeSecondTile();
     } else {
         s.Selected2 = 0;
         view_.PlaySound("noway");
@@ -132,10 +132,10 @@ void Game::EvaluatePair() {
     if (s.GameMode == gmTwoPlayers && variants.PassTurn) variants.PassTurn();
 }
 
-void Game::ChoisitPai(int x, int y, int col, int row, TMouseButton button) {
+void Game::ClickAt(int x, int y, int col, int row, TMouseButton button) {
     hall.HallPanelDirty = false;
     TBoardState& s = state;
-    const int q = WhatTileThere(s, x, y);
+    const int q = TileAt(s, x, y);
     if (InsideGrid(col, row) && q > 0 && s.GameMode != gmEditor) SelectTile(q);
     if (s.GameMode == gmEditor) {
         if (button == TMouseButton::Left && variants.EditorPlace)
@@ -164,7 +164,7 @@ void Game::FormMouseMove(int x, int y) {
     }
     s.PreviousHoverTile = s.HoverTile;
     if (!InsideGrid(col, row)) return;
-    const int t = WhatTileThere(s, x, y);
+    const int t = TileAt(s, x, y);
     const bool passes = t > 0 && (!options.OnlyPossibleMoves || mode == gmMemory || IsTileFree(t));
     if (passes) {
         s.HoverTile = t;

@@ -28,7 +28,7 @@ void BoardRenderer::RedrawTile(int tile) {
                                      : TDamageRect{X - kEdge, Y, X + kFaceWidth, Y + kTileHeight});
 }
 
-void BoardRenderer::HLRedrawTile(int tile) {
+void BoardRenderer::RedrawHighlight(int tile) {
     if (tile < 0 || tile > kTileCount) return;
     const TBoardState& s = game_.state;
     const TCellPos& p = s.TilePos[tile];
@@ -89,7 +89,7 @@ void BoardRenderer::CopyToScreen(const QRect& pixels) {
 
 // The background covers the whole screen: the screen shares its pixels until a board is
 // drawn over them.
-void BoardRenderer::ShowFond() {
+void BoardRenderer::ShowBackground() {
     screen_ = background_.BackgroundBitmap();
     if (screenChanged) screenChanged(screen_.rect());
 }

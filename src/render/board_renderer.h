@@ -49,11 +49,11 @@ public:
     // entered Board and before its TilePos changes, so that its old place is repainted.
     void RedrawTile(int tile);
     // A tile's face only: the pointer highlight.
-    void HLRedrawTile(int tile);
+    void RedrawHighlight(int tile);
     // Redraws DamageRect (or everything for the marker), after the end-of-game test.
     void Redraw();
     // The background alone on the screen, hiding the board.
-    void ShowFond();
+    void ShowBackground();
 
     // The window's board image: what the screen shows. Both pictures are made at their first
     // use (null before): the welcome screen shows the background alone.

@@ -17,11 +17,11 @@ public:
     void RedrawTile(int tile) override {
         if (renderer) renderer->RedrawTile(tile);
     }
-    void HLRedrawTile(int tile) override {
-        if (renderer) renderer->HLRedrawTile(tile);
+    void RedrawHighlight(int tile) override {
+        if (renderer) renderer->RedrawHighlight(tile);
     }
-    void ShowFond() override {
-        if (renderer) renderer->ShowFond();
+    void ShowBackground() override {
+        if (renderer) renderer->ShowBackground();
     }
     void RepaintNow() override {}
     void ShowPanelHOF() override {}

@@ -17,12 +17,12 @@ TEST(Game, StartsWithNoGameAndTheWelcomeScreenToReturnTo) {
 TEST(Game, ModeSetterShowsAndHidesTheWelcomePanel) {
     testing::FakeView view;
     Game game(view);
-    game.IM(gmWelcome);
+    game.SetMode(gmWelcome);
     EXPECT_EQ(view.calls, std::vector<std::string>{"ShowWelcome"});
-    game.IM(gmSolitaire);
+    game.SetMode(gmSolitaire);
     EXPECT_EQ(game.state.GameMode, gmSolitaire);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowWelcome", "HideWelcome"}));
-    game.IM(gmGameOver);
+    game.SetMode(gmGameOver);
     EXPECT_EQ(view.calls.size(), 2u);
 }
 

@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(GameStart, AClassicGameResetsThePlayAndLeavesTheWelcomeScreen) {
-    game.IM(gmWelcome);
+    game.SetMode(gmWelcome);
     game.state.Selected1 = 9;
     game.state.HintTile1 = 3;
     game.state.PenaltySeconds = 120;
@@ -77,7 +77,7 @@ TEST_F(GameStart, AfterAVariantTheCheckedClassicLayoutComesBack) {
 }
 
 TEST_F(GameStart, ALayoutThatCannotBeDealtChangesNothing) {
-    game.IM(gmWelcome);
+    game.SetMode(gmWelcome);
     game.state.LayoutMap = testing::RowFixture(3);
     EXPECT_THROW(game.RandomSolitaireGame1Click(), LayoutError);
     EXPECT_EQ(game.state.GameMode, gmWelcome);

@@ -38,7 +38,7 @@ protected:
         game.state.LayoutNumber = 1;
         game.state.LayoutMap = testing::StackedFixture144();
         game.catalog.LayoutName = "Full moon";
-        game.IM(gmEditor);
+        game.SetMode(gmEditor);
     }
     std::filesystem::path Layouts() const { return folder.path() / "Layouts"; }
 

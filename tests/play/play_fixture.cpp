@@ -23,7 +23,7 @@ void PlayTest::StartEmptyClassic() {
     game.state.TileTotal = kTileCount;
     game.state.TilesLeft = 0;
     game.state.GameStartTick = view.nowMs;
-    game.IM(gmSolitaire);
+    game.SetMode(gmSolitaire);
 }
 
 void PlayTest::StartWinnableDeal(int32_t gameNumber) {
@@ -58,12 +58,12 @@ void PlayTest::ClickBuildPair(int pair) {
 
 void PlayTest::Play(int seconds) {
     view.nowMs += static_cast<uint32_t>(seconds) * 1000u;
-    game.Temps();
+    game.Tick();
 }
 
 void PlayTest::Ticks(int count) {
     for (int i = 0; i < count; ++i)
-        game.Temps();
+        game.Tick();
 }
 
 }  // namespace ribaku::testing

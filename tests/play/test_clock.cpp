@@ -140,13 +140,14 @@ TEST_F(Clock, PauseAndResumeKeepTheTimeAndHideTheBoard) {
     game.PauseClick();
     EXPECT_EQ(game.state.GameMode, gmPaused);
     EXPECT_EQ(game.state.PausedMode, gmSolitaire);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowPaused", "ShowFond", "SetPauseButtons"}));
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"ShowPaused", "ShowBackground", "SetPauseButtons"}));
     view.calls.clear();
     Play(600);
     EXPECT_EQ(view.tilesText, "3");
     EXPECT_EQ(view.movesText, "");
     EXPECT_EQ(view.timeText, "");
-    EXPECT_EQ(view.Count("ShowFond"), 1);  // every tick hides the board again
+    EXPECT_EQ(view.Count("ShowBackground"), 1);  // every tick hides the board again
     Click(1);
     EXPECT_EQ(game.state.Selected1, 0);  // a paused board takes no click
 
@@ -225,7 +226,7 @@ TEST_F(Help, TheDialogPausesTheGameAndTheClockGoesOnFromWhereItStopped) {
 }
 
 TEST_F(Help, TheDialogLeavesTheWelcomePanelAndClicksAsTheyWereAndNeverOpensForTwoPlayers) {
-    game.IM(gmWelcome);
+    game.SetMode(gmWelcome);
     view.calls.clear();
     game.CallHelp(HelpPage::About);
     EXPECT_EQ(modeWhileOpen, gmPaused);

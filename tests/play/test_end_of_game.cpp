@@ -28,7 +28,7 @@ protected:
         view.nowMs += static_cast<uint32_t>(seconds) * 1000u;
         Click(1);
         Click(2);
-        game.Temps();
+        game.Tick();
     }
     std::string SettledStatus() {
         Ticks(100);
@@ -96,7 +96,7 @@ TEST_F(EndOfGame, LaterRedrawsOnlyKeepTheBoardHidden) {
     pageOpened.reset();
     game.DrawBoard();
     Ticks(3);
-    EXPECT_EQ(view.Count("ShowFond"), 1);
+    EXPECT_EQ(view.Count("ShowBackground"), 1);
     EXPECT_EQ(view.Count("ShowPanelHOF"), 0);
     EXPECT_FALSE(pageOpened.has_value());
     EXPECT_EQ(game.state.GameMode, gmGameOver);
@@ -106,7 +106,7 @@ TEST_F(EndOfGame, APauseNeverEndsAnUnfinishedGame) {
     Play(10);
     game.PauseClick();
     game.DrawBoard();  // hidden behind the background while paused
-    EXPECT_EQ(view.calls.back(), "ShowFond");
+    EXPECT_EQ(view.calls.back(), "ShowBackground");
     EXPECT_EQ(game.state.PausedMode, gmSolitaire);
     game.PauseClick();
     EXPECT_EQ(game.state.GameMode, gmSolitaire);

@@ -249,17 +249,17 @@ TEST_F(Moves, StopWhilePausedMovesTheClockOnAndShowsTheWelcomePanel) {
     EXPECT_EQ(game.state.GameMode, gmWelcome);
     EXPECT_EQ(game.state.GameStartTick, view.nowMs - 30000u);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowRunning", "SetPauseButtons", "ShowWelcome",
-                                                    "ShowFond"}));
+                                                    "ShowBackground"}));
 }
 
 TEST_F(Moves, TheMovesAndPossibleMovesTogglesTakeEffectAtOnce) {
     PlaceApart({1, 2});
-    game.Temps();
+    game.Tick();
     EXPECT_EQ(view.movesText, "1");
-    game.NStatus();
+    game.ToggleShowMoves();
     EXPECT_FALSE(game.options.Moves);
     EXPECT_EQ(view.movesText, "");
-    game.Temps();
+    game.Tick();
     EXPECT_EQ(view.movesText, "");
     game.OnlyPossibleMovesClick();
     EXPECT_TRUE(game.options.OnlyPossibleMoves);

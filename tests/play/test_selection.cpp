@@ -175,18 +175,18 @@ TEST(HitTest, TheHigherLevelThenTheSmallerColumnThenTheLargerRowWins) {
     // Point (60, 70) from the origin lies in the boxes of (4, 4), (5, 4) and (4, 5) on level 1.
     s.Board(4, 4, 1) = 11;
     s.Board(5, 4, 1) = 12;
-    EXPECT_EQ(WhatTileThere(s, 60, 70), 11);
+    EXPECT_EQ(TileAt(s, 60, 70), 11);
     s.Board(4, 5, 1) = 13;
-    EXPECT_EQ(WhatTileThere(s, 60, 70), 13);
+    EXPECT_EQ(TileAt(s, 60, 70), 13);
     s.Board(4, 4, 2) = 14;
-    EXPECT_EQ(WhatTileThere(s, 60, 70), 14);
+    EXPECT_EQ(TileAt(s, 60, 70), 14);
     // The box is half-open: 46 x 56 from (34, 35) for (4, 4) on level 1.
     TBoardState one;
     one.Board(4, 4, 1) = 7;
-    EXPECT_EQ(WhatTileThere(one, 34, 35), 7);
-    EXPECT_EQ(WhatTileThere(one, 79, 90), 7);
-    EXPECT_EQ(WhatTileThere(one, 80, 70), 0);
-    EXPECT_EQ(WhatTileThere(one, 60, 91), 0);
+    EXPECT_EQ(TileAt(one, 34, 35), 7);
+    EXPECT_EQ(TileAt(one, 79, 90), 7);
+    EXPECT_EQ(TileAt(one, 80, 70), 0);
+    EXPECT_EQ(TileAt(one, 60, 91), 0);
 }
 
 class Hover : public Selection {
@@ -205,17 +205,17 @@ protected:
 TEST_F(Hover, TheTileUnderThePointerIsHighlightedOnceAndShownInTheBox) {
     PointAt(9);
     EXPECT_EQ(game.state.PointedTile, 9);
-    EXPECT_EQ(view.calls, (Calls{"CurrentTile 9", "HLRedrawTile 9"}));
+    EXPECT_EQ(view.calls, (Calls{"CurrentTile 9", "RedrawHighlight 9"}));
     view.calls.clear();
     PointAt(9);
     EXPECT_EQ(view.calls, Calls{"CurrentTile 9"});
     view.calls.clear();
     PointAt(1);
-    EXPECT_EQ(view.calls, (Calls{"CurrentTile 1", "HLRedrawTile 9", "HLRedrawTile 1"}));
+    EXPECT_EQ(view.calls, (Calls{"CurrentTile 1", "RedrawHighlight 9", "RedrawHighlight 1"}));
     view.calls.clear();
     game.FormMouseMove(700, 460);
     EXPECT_EQ(game.state.PointedTile, 0);
-    EXPECT_EQ(view.calls, (Calls{"CurrentTile 0", "HLRedrawTile 1"}));
+    EXPECT_EQ(view.calls, (Calls{"CurrentTile 0", "RedrawHighlight 1"}));
 }
 
 TEST_F(Hover, OnlyPossibleMovesSkipsBlockedTilesExceptInMemory) {

@@ -2,9 +2,9 @@
 
 namespace ribaku::render::testing {
 
-void RenderHarness::ForwardingView::ShowFond() {
-    FakeView::ShowFond();
-    if (renderer) renderer->ShowFond();
+void RenderHarness::ForwardingView::ShowBackground() {
+    FakeView::ShowBackground();
+    if (renderer) renderer->ShowBackground();
 }
 
 void RenderHarness::ForwardingView::FullRedraw() {

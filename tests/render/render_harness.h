@@ -11,7 +11,7 @@
 namespace ribaku::render::testing {
 
 // A game with the synthetic tileset on a plain background, drawn by the real renderer.
-// The fake view hands ShowFond and the redraws the engine asks for to the renderer, as the
+// The fake view hands ShowBackground and the redraws the engine asks for to the renderer, as the
 // window does.
 class RenderHarness {
 public:
@@ -29,7 +29,7 @@ public:
     class ForwardingView : public ribaku::testing::FakeView {
     public:
         BoardRenderer* renderer = nullptr;
-        void ShowFond() override;
+        void ShowBackground() override;
         void FullRedraw() override;
         void RedrawTile(int tile) override;
     };

@@ -276,7 +276,7 @@ TEST(BoardDrawing, FinishedOrPausedBoardIsNotDrawnAndShowsTheBackground) {
     h.game.state.GameMode = gmPaused;
     h.game.DrawBoard();
     EXPECT_EQ(h.renderer.Screen(), h.background.BackgroundBitmap());
-    EXPECT_EQ(h.view.Count("ShowFond"), 1);
+    EXPECT_EQ(h.view.Count("ShowBackground"), 1);
     EXPECT_EQ(h.view.Count("FullRedraw"), 0);
 
     RenderHarness won;
@@ -284,13 +284,13 @@ TEST(BoardDrawing, FinishedOrPausedBoardIsNotDrawnAndShowsTheBackground) {
     won.game.state.ElapsedSeconds = 1;
     won.game.DrawTile(kTile);
     EXPECT_TRUE(won.game.state.BoardFinished);
-    EXPECT_GE(won.view.Count("ShowFond"), 1);  // the end of the game shows it again
+    EXPECT_GE(won.view.Count("ShowBackground"), 1);  // the end of the game shows it again
 
     // Within the first second, or in the editor, an empty board is just drawn empty.
     RenderHarness early;
     early.game.DrawBoard();
     EXPECT_FALSE(early.game.state.BoardFinished);
-    EXPECT_EQ(early.view.Count("ShowFond"), 0);
+    EXPECT_EQ(early.view.Count("ShowBackground"), 0);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(RedrawHandsOver, EmptyBoardOfAGameUnderWayEndsItAndPauseHidesTheBoard) {
     game.state.GameMode = gmSolitaire;
     EXPECT_TRUE(game.RedrawHandsOver());
     EXPECT_TRUE(game.state.BoardFinished);
-    EXPECT_EQ(view.calls.front(), "ShowFond");  // first of all, the board is hidden
+    EXPECT_EQ(view.calls.front(), "ShowBackground");  // first of all, the board is hidden
 
     Game paused(view);
     paused.state.TilesLeft = 40;

@@ -142,8 +142,8 @@ TEST(PartialRedraw, GivesTheSamePictureAsAFullRedraw) {
             const int pointed = RandomTileOnBoard(h, rng);
             const int old = h.game.state.PointedTile;
             h.game.state.PointedTile = static_cast<uint8_t>(pointed);
-            if (old != 0) h.renderer.HLRedrawTile(old);
-            h.renderer.HLRedrawTile(pointed);
+            if (old != 0) h.renderer.RedrawHighlight(old);
+            h.renderer.RedrawHighlight(pointed);
 
             const int selected = RandomTileOnBoard(h, rng);
             const int previous = h.game.state.Selected2;
@@ -171,7 +171,7 @@ TEST(PartialRedraw, GivesTheSamePictureAsAFullRedraw) {
 }
 
 // RedrawTile repaints the tile box, or with shadows the box grown by 10 pixels on every
-// side; HLRedrawTile only the face. Nothing outside changes on the screen.
+// side; RedrawHighlight only the face. Nothing outside changes on the screen.
 TEST(PartialRedraw, TouchesOnlyItsRectangle) {
     for (bool shadows : {false, true}) {
         TRandom rng{7};
@@ -191,7 +191,7 @@ TEST(PartialRedraw, TouchesOnlyItsRectangle) {
                                       : QRect(face + QPoint(-kEdge, 0), QSize(46, 56));
             EXPECT_EQ(copied, box & QRect(0, 0, kBoardWidth, kBoardHeight));
             copied = QRect();
-            h.renderer.HLRedrawTile(tile);
+            h.renderer.RedrawHighlight(tile);
             EXPECT_EQ(copied, QRect(face, QSize(kFaceWidth, kFaceHeight)) &
                                   QRect(0, 0, kBoardWidth, kBoardHeight));
             EXPECT_EQ(h.renderer.Screen(), before);

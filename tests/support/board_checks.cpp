@@ -16,7 +16,7 @@ namespace ribaku::testing {
         if (!TilesMatch(a, b))
             return ::testing::AssertionFailure()
                    << "pair " << (k + 1) / 2 << ": tiles " << a << " and " << b << " differ";
-        if (!Dispo(state, a) || !Dispo(state, b))
+        if (!IsFree(state, a) || !IsFree(state, b))
             return ::testing::AssertionFailure() << "pair " << (k + 1) / 2 << " is not free";
         for (int t : {a, b}) {
             state.Board[state.TilePos[t]] = 0;

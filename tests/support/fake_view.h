@@ -13,8 +13,8 @@ class FakeView : public GameView {
 public:
     void FullRedraw() override { Record("FullRedraw"); }
     void RedrawTile(int tile) override { Record("RedrawTile " + std::to_string(tile)); }
-    void HLRedrawTile(int tile) override { Record("HLRedrawTile " + std::to_string(tile)); }
-    void ShowFond() override { Record("ShowFond"); }
+    void RedrawHighlight(int tile) override { Record("RedrawHighlight " + std::to_string(tile)); }
+    void ShowBackground() override { Record("ShowBackground"); }
     void RepaintNow() override { Record("RepaintNow"); }
     // --- Board rendering ---
     void ShowPanelHOF() override { Record("ShowPanelHOF"); }
