@@ -13,8 +13,8 @@
 #include "layouts/catalog.h"
 #include "play/hall_of_fame.h"
 #include "play/mouse_button.h"
-#include "play/options_page.h"
-#include "play/status_line.h"
+#include "play/game_number.h"
+#include "play/status_message.h"
 #include "play/variant_rules.h"
 
 namespace ribaku {
@@ -85,7 +85,7 @@ public:
     void DrawPointedTile(int tile);
     void GameOver();
 
-    // Status line (play/status_line.cpp): a new message, and its animation on each tick.
+    // Status line (play/status_message.cpp): a new message, and its animation on each tick.
     void ShowStatus(const std::string& message);
     void StatusTick();
     // Moves are back (a new game, a reshuffle, an undo): the no-moves message goes at once.
@@ -179,7 +179,7 @@ public:
     // End of game (play/end_of_game.cpp): the current game into the hall of LayoutNumber.
     void AddHall();
 
-    // Hall of fame (play/hall_of_fame.cpp, play/hall_page.cpp). "Hallfame.ini" beside the
+    // Hall of fame (play/hall_of_fame.cpp, play/hall_list.cpp). "Hallfame.ini" beside the
     // program is read after LoadFiles and written when the program closes; both throw
     // FileError, and a failed write leaves the file as it was.
     void LoadHallOfFame();

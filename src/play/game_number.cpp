@@ -1,5 +1,5 @@
 // The options page of the help dialog: the player's name and the game number.
-#include "play/options_page.h"
+#include "play/game_number.h"
 
 #include "core/game.h"
 
