@@ -65,7 +65,7 @@ void TRibaku::SyncMarks() {
         for (QAction* a : group->actions())
             a->setChecked(a->data().toInt() == value);
     };
-    checkData(highlightGroup_, o.HighlightMode);
+    checkData(highlightGroup_, static_cast<int>(o.HighlightMode));
     checkData(backgroundGroup_, o.Background);
     checkData(tilesetGroup_, o.Tileset);
 }
@@ -170,14 +170,17 @@ void TRibaku::BuildViewMenu() {
 void TRibaku::BuildHighlightMenu() {
     QMenu* menu = AddMenu("&Highlight");
     highlightGroup_ = new QActionGroup(menu);
-    AddChoice(menu, highlightGroup_, "None", 0, [this] { game_.Highlight1Click(); });
+    const auto addMode = [&](const char* caption, THighlightMode mode) {
+        AddChoice(menu, highlightGroup_, caption, static_cast<int>(mode),
+                  [this, mode] { game_.ChooseHighlight(mode); });
+    };
+    addMode("None", THighlightMode::None);
     menu->addSeparator();
-    for (auto [caption, mode] : {std::pair{"Red Rectangle", 1}, std::pair{"Green Rectangle", 3},
-                                 std::pair{"Blue Rectangle", 4}})
-        AddChoice(menu, highlightGroup_, caption, mode,
-                  [this, mode = mode] { game_.Highlight2Click(mode); });
+    addMode("Red Rectangle", THighlightMode::RedRectangle);
+    addMode("Green Rectangle", THighlightMode::GreenRectangle);
+    addMode("Blue Rectangle", THighlightMode::BlueRectangle);
     menu->addSeparator();
-    AddChoice(menu, highlightGroup_, "Colored Tile", 2, [this] { game_.Highlight3Click(); });
+    addMode("Colored Tile", THighlightMode::ColouredTile);
     menu->addSeparator();
     AddMarkedCommand(menu, "Show Current Tile", &Options::ShowCurrentTile,
                      [this] { game_.ShowCurrentTileClick(); });

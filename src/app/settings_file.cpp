@@ -14,8 +14,8 @@ namespace {
 
 constexpr const char* kSection = "Ribaku";
 
-using Field =
-    std::variant<bool Options::*, int Options::*, std::string Options::*, int Settings::*>;
+using Field = std::variant<bool Options::*, int Options::*, std::string Options::*, int Settings::*,
+                           THighlightMode Options::*>;
 
 struct Key {
     const char* name;
@@ -70,8 +70,6 @@ const Key kKeys[] = {
 // Choices that index a menu: a value no menu entry has gives the default.
 void KeepChoicesInRange(Settings& s) {
     const Options defaults;
-    if (s.options.HighlightMode < 0 || s.options.HighlightMode > 4)
-        s.options.HighlightMode = defaults.HighlightMode;
     if (s.options.Background < 0 || s.options.Background > 5)
         s.options.Background = defaults.Background;
     if (s.options.Tileset < 0 || s.options.Tileset > 4) s.options.Tileset = defaults.Tileset;
@@ -94,6 +92,10 @@ struct Reader {
     void operator()(int Settings::*f) const {
         if (auto v = Integer()) s.*f = *v;
     }
+    // A number that names no mode gives the default.
+    void operator()(THighlightMode Options::*f) const {
+        if (auto v = Integer(); v && *v >= 0 && *v <= 4) s.options.*f = THighlightMode(*v);
+    }
     std::optional<int> Integer() const {
         const char* v = ini.GetValue(kSection, name);
         return v ? ParseIniInteger(v) : std::nullopt;
@@ -115,6 +117,8 @@ std::string TextOf(const Settings& s, const Field& field) {
             if constexpr (std::is_same_v<F, int Options::*>) return std::to_string(s.options.*f);
             if constexpr (std::is_same_v<F, std::string Options::*>) return OneLine(s.options.*f);
             if constexpr (std::is_same_v<F, int Settings::*>) return std::to_string(s.*f);
+            if constexpr (std::is_same_v<F, THighlightMode Options::*>)
+                return std::to_string(static_cast<int>(s.options.*f));
         },
         field);
 }

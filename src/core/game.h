@@ -11,9 +11,9 @@
 #include "core/random.h"
 #include "core/shuffle.h"
 #include "layouts/catalog.h"
+#include "play/game_number.h"
 #include "play/hall_of_fame.h"
 #include "play/mouse_button.h"
-#include "play/game_number.h"
 #include "play/status_message.h"
 #include "play/variant_rules.h"
 
@@ -68,9 +68,8 @@ public:
     // The pen of the rectangle mode in force (1 red, 3 green, 4 blue), width 3; modes 0 and 2
     // keep the last rectangle colour.
     void ColorHighlight();
-    void Highlight1Click();                   // "None"
-    void Highlight2Click(int rectangleMode);  // "Red/Green/Blue Rectangle": 1, 3 or 4
-    void Highlight3Click();                   // "Colored Tile"
+    // An entry of the "&Highlight" menu; the tile under the pointer loses its old mark.
+    void ChooseHighlight(THighlightMode mode);  // Highlight1Click, Highlight2Click, Highlight3Click
     void InvertClick();
     void ShadowsClick();
     void ShowCurrentTileClick();

@@ -5,9 +5,19 @@
 namespace ribaku {
 
 // Every check-marked menu option, under the name of its menu item, with its default.
+// How the tile under the pointer is marked ("&Highlight" menu); the numbers are the
+// settings file's.
+enum class THighlightMode : int {
+    None = 0,
+    RedRectangle = 1,
+    ColouredTile = 2,
+    GreenRectangle = 3,
+    BlueRectangle = 4,
+};
+
 // The window mirrors each field in a checkable action; the settings file stores them.
 struct Options {
-    int HighlightMode = 3;  // 0 None, 1 red, 2 coloured tile, 3 green, 4 blue
+    THighlightMode HighlightMode = THighlightMode::GreenRectangle;
     bool Invert = false;
     bool Moves = true;
     bool PlayMusic = true;

@@ -7,15 +7,16 @@ namespace {
 
 constexpr int kPenWidth = 3;
 
-bool IsRectangleMode(int mode) {
-    return mode == 1 || mode == 3 || mode == 4;
+bool IsRectangleMode(THighlightMode mode) {
+    return mode == THighlightMode::RedRectangle || mode == THighlightMode::GreenRectangle ||
+           mode == THighlightMode::BlueRectangle;
 }
 
-Game::THighlightPen RectanglePen(int mode) {
+Game::THighlightPen RectanglePen(THighlightMode mode) {
     switch (mode) {
-        case 1:
+        case THighlightMode::RedRectangle:
             return {255, 0, 0, kPenWidth};
-        case 3:
+        case THighlightMode::GreenRectangle:
             return {0, 128, 0, kPenWidth};
         default:
             return {0, 0, 255, kPenWidth};
@@ -37,21 +38,10 @@ void Game::ColorHighlight() {
     HighlightPen.width = kPenWidth;
 }
 
-void Game::Highlight1Click() {
+void Game::ChooseHighlight(THighlightMode mode) {
     DropPointedTile(*this);
-    options.HighlightMode = 0;
-}
-
-void Game::Highlight2Click(int rectangleMode) {
-    if (!IsRectangleMode(rectangleMode)) return;
-    DropPointedTile(*this);
-    options.HighlightMode = rectangleMode;
-    ColorHighlight();
-}
-
-void Game::Highlight3Click() {
-    DropPointedTile(*this);
-    options.HighlightMode = 2;
+    options.HighlightMode = mode;
+    ColorHighlight();  // modes without a rectangle keep the last pen
 }
 
 void Game::InvertClick() {

@@ -150,7 +150,7 @@ void Game::ClickAt(int x, int y, int col, int row, TMouseButton button) {
 void Game::FormMouseMove(int x, int y) {
     TBoardState& s = state;
     const TGameMode mode = s.GameMode;
-    if (options.HighlightMode == 0 && mode != gmEditor) return;
+    if (options.HighlightMode == THighlightMode::None && mode != gmEditor) return;
     if (mode == gmNone || mode == gmClicks || mode == gmGameOver || mode == gmWelcome ||
         mode == gmPaused)
         return;

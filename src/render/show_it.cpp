@@ -8,8 +8,6 @@
 namespace ribaku::render {
 namespace {
 
-constexpr int kColouredTileMode = 2;
-
 // The rectangle (x + 1, y + 1)-(x + 39, y + 49) outlined with the pen centred on its sides.
 void OutlineRect(QPainter& painter, QPoint face, const Game::THighlightPen& pen) {
     const QColor colour(pen.red, pen.green, pen.blue);
@@ -52,16 +50,16 @@ void BoardRenderer::ShowIt(QPainter& painter, int c, int r, int l, int tile) {
 
     const bool selected = tile != 0 && (tile == s.Selected1 || tile == s.Selected2);
     const bool pointed = tile != 0 && tile == s.PointedTile;
-    const int mode = game_.options.HighlightMode;
+    const bool colouredTile = game_.options.HighlightMode == THighlightMode::ColouredTile;
     if (editor || (s.GameMode == gmMemory && !selected)) {
         DrawPlainFace(painter, face, s.EditCursor == TCellPos{c, r, l});
-        if (!editor && pointed && mode != kColouredTileMode) DrawOutline(painter, face);
+        if (!editor && pointed && !colouredTile) DrawOutline(painter, face);
     } else if (!s.PathFound) {
         const bool hinted = tile != 0 && (tile == s.HintTile1 || tile == s.HintTile2);
-        if (selected || hinted || (pointed && mode == kColouredTileMode)) {
+        if (selected || hinted || (pointed && colouredTile)) {
             DrawFill(painter, face, tile);
         }
-        if (pointed && mode != kColouredTileMode) DrawOutline(painter, face);
+        if (pointed && !colouredTile) DrawOutline(painter, face);
     }
     if (game_.options.Shadows) DrawShadows(painter, s.Board, c, r, l, face, pieces_);
 }

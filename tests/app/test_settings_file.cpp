@@ -32,7 +32,7 @@ TEST(SettingsFile, AMissingFileGivesEveryDefault) {
     testing::ProgramFolder folder;
     const Settings s = ReadSettingsFile(folder.settingsFile(), 1280);
     const Options defaults;
-    EXPECT_EQ(s.options.HighlightMode, 3);
+    EXPECT_EQ(s.options.HighlightMode, THighlightMode::GreenRectangle);
     EXPECT_EQ(s.options.PlayerName, "Player1");
     EXPECT_TRUE(s.options.Shuffable);
     EXPECT_FALSE(s.options.Winnable);
@@ -46,7 +46,7 @@ TEST(SettingsFile, AMissingFileGivesEveryDefault) {
 TEST(SettingsFile, WritesEveryKeyInItsOrderAndReadsThemBack) {
     testing::ProgramFolder folder;
     Settings s;
-    s.options.HighlightMode = 1;
+    s.options.HighlightMode = THighlightMode::RedRectangle;
     s.options.Invert = true;
     s.options.PlayerName = "Mei Lin";
     s.options.Shadows = false;
@@ -108,7 +108,7 @@ TEST(SettingsFile, WritesEveryKeyInItsOrderAndReadsThemBack) {
     EXPECT_NE(text.find("Shadows=0\n"), std::string::npos);
 
     const Settings back = ReadSettingsFile(folder.settingsFile(), 1024);
-    EXPECT_EQ(back.options.HighlightMode, 1);
+    EXPECT_EQ(back.options.HighlightMode, THighlightMode::RedRectangle);
     EXPECT_TRUE(back.options.Invert);
     EXPECT_FALSE(back.options.Shadows);
     EXPECT_EQ(back.options.PlayerName, "Mei Lin");
@@ -127,7 +127,7 @@ TEST(SettingsFile, DamagedValuesFallBackToTheirDefaults) {
         "[Ribaku]\nHighlight=99\nInvert=yes\nShowMoves=0x0\nBackground=-4\nTileset=abc\n"
         "BoardNumber=99999999999999\nRandomSeed=0x10\nShadows=7\nCurrentPlayer1=\n");
     const Settings s = ReadSettingsFile(folder.settingsFile(), 800);
-    EXPECT_EQ(s.options.HighlightMode, 3);
+    EXPECT_EQ(s.options.HighlightMode, THighlightMode::GreenRectangle);
     EXPECT_FALSE(s.options.Invert);
     EXPECT_FALSE(s.options.Moves);
     EXPECT_EQ(s.options.Background, 4);

@@ -192,7 +192,7 @@ TEST(HitTest, TheHigherLevelThenTheSmallerColumnThenTheLargerRowWins) {
 class Hover : public Selection {
 protected:
     Hover() {
-        game.options.HighlightMode = 3;
+        game.options.HighlightMode = THighlightMode::GreenRectangle;
         game.options.ShowCurrentTile = true;
     }
     void PointAt(int tile) {
@@ -234,7 +234,7 @@ TEST_F(Hover, ACoveredFaceClearsTheBoxAndWithoutHighlightNothingHappens) {
     EXPECT_EQ(game.state.PointedTile, 13);
     EXPECT_EQ(view.calls.front(), "CurrentTile 0");
 
-    game.options.HighlightMode = 0;
+    game.options.HighlightMode = THighlightMode::None;
     view.calls.clear();
     PointAt(1);
     EXPECT_TRUE(view.calls.empty());

@@ -195,7 +195,7 @@ TEST(BoardDrawing, PointerOutlineIsABandInThePenColourAlongTheFaceBorder) {
     RenderHarness h;
     h.Place(kTile, 10, 6, 1);
     const QImage plain = Render(h);
-    h.game.Highlight2Click(1);  // red
+    h.game.ChooseHighlight(THighlightMode::RedRectangle);
     h.game.state.PointedTile = kTile;
     h.game.state.Selected1 = kTile;  // filled and outlined
     const QImage screen = Render(h);
@@ -213,7 +213,7 @@ TEST(BoardDrawing, PointerOutlineIsABandInThePenColourAlongTheFaceBorder) {
     EXPECT_EQ(DifferingArea(plain, screen), QRect(face, QSize(kFaceWidth, kFaceHeight)));
 
     // "Colored Tile" fills the pointed face with the second colour and draws no outline.
-    h.game.Highlight3Click();
+    h.game.ChooseHighlight(THighlightMode::ColouredTile);
     h.game.state.PointedTile = kTile;
     h.game.state.Selected1 = 0;
     const QImage coloured = Render(h);

@@ -15,35 +15,30 @@ TEST(Highlight, RectangleModesSetTheirPenAndTheOthersKeepTheLastOne) {
     game.ColorHighlight();  // start-up, with the default "Green Rectangle"
     EXPECT_EQ(game.HighlightPen, (Pen{0, 128, 0, 3}));
 
-    game.Highlight2Click(1);
-    EXPECT_EQ(game.options.HighlightMode, 1);
+    game.ChooseHighlight(THighlightMode::RedRectangle);
     EXPECT_EQ(game.HighlightPen, (Pen{255, 0, 0, 3}));
 
-    game.Highlight3Click();  // "Colored Tile" keeps the red pen for later
-    EXPECT_EQ(game.options.HighlightMode, 2);
-    game.ColorHighlight();  // a game start
-    EXPECT_EQ(game.options.HighlightMode, 2);
+    game.ChooseHighlight(THighlightMode::ColouredTile);  // keeps the red pen for later
+    game.ColorHighlight();                               // a game start
+    EXPECT_EQ(game.options.HighlightMode, THighlightMode::ColouredTile);
     EXPECT_EQ(game.HighlightPen, (Pen{255, 0, 0, 3}));
 
-    game.Highlight2Click(4);
+    game.ChooseHighlight(THighlightMode::BlueRectangle);
     EXPECT_EQ(game.HighlightPen, (Pen{0, 0, 255, 3}));
-    game.Highlight1Click();
-    EXPECT_EQ(game.options.HighlightMode, 0);
-    game.Highlight2Click(2);  // not a rectangle entry
-    EXPECT_EQ(game.options.HighlightMode, 0);
+    game.ChooseHighlight(THighlightMode::None);
+    EXPECT_EQ(game.HighlightPen, (Pen{0, 0, 255, 3}));
     EXPECT_TRUE(view.calls.empty());
 }
 
 TEST(Highlight, ChangingTheModeTakesTheMarkOffThePointedTileAtOnce) {
     testing::FakeView view;
     Game game(view);
-    for (auto choose :
-         {+[](Game& g) { g.Highlight1Click(); }, +[](Game& g) { g.Highlight2Click(3); },
-          +[](Game& g) { g.Highlight3Click(); }}) {
+    for (THighlightMode mode :
+         {THighlightMode::None, THighlightMode::GreenRectangle, THighlightMode::ColouredTile}) {
         view.calls.clear();
         game.state.PointedTile = 17;
         game.state.Selected1 = 20;
-        choose(game);
+        game.ChooseHighlight(mode);
         EXPECT_EQ(game.state.PointedTile, 0);
         EXPECT_EQ(game.state.Selected1, 20);  // selections stay marked
         EXPECT_EQ(view.calls, std::vector<std::string>{"RedrawTile 17"});

@@ -123,7 +123,7 @@ void RandomMarks(RenderHarness& h, TRandom& rng) {
     s.Selected1 = static_cast<uint8_t>(RandomTileOnBoard(h, rng));
     s.HintTile1 = RandomTileOnBoard(h, rng);
     s.HintTile2 = RandomTileOnBoard(h, rng);
-    h.game.options.HighlightMode = static_cast<int>(rng.RandomBelow(5));
+    h.game.options.HighlightMode = static_cast<THighlightMode>(rng.RandomBelow(5));
     h.game.ColorHighlight();
     h.game.options.Invert = rng.RandomBelow(2) == 1;
     h.game.options.Shadows = rng.RandomBelow(3) != 0;
