@@ -137,7 +137,7 @@ void TRibaku::BuildPlayMenu() {
 
 void TRibaku::BuildViewMenu() {
     QMenu* menu = AddMenu("View");
-    AddMarkedCommand(menu, "&Invert selection", &Options::Invert, [this] { game_.InvertClick(); });
+    AddOption(menu, "&Invert selection", &Options::Invert);
     menu->addSeparator();
     AddOption(menu, "Cool Menu", &Options::CoolMenu1, [this] { ApplyCoolOptions(); });
     AddOption(menu, "Cool Mouse", &Options::CoolMouse, [this] { ApplyCoolOptions(); });
@@ -145,11 +145,12 @@ void TRibaku::BuildViewMenu() {
     AddOption(menu, "Cool Buttons", &Options::FlatButtons, [this] { ApplyCoolOptions(); });
     AddOption(menu, "Cool Status", &Options::CoolStatus);
     menu->addSeparator();
-    AddMarkedCommand(
-        menu, "&Show Time Left", &Options::ShowTime, [this] { game_.ShowTimeClick(); },
+    // The status bar shows the change at once, not at the next tick.
+    AddOption(
+        menu, "&Show Time Left", &Options::ShowTime, [this] { game_.WriteScore(); },
         Qt::CTRL | Qt::Key_L);
-    AddMarkedCommand(
-        menu, "Show &Moves Left", &Options::Moves, [this] { game_.ToggleShowMoves(); },
+    AddOption(
+        menu, "Show &Moves Left", &Options::Moves, [this] { game_.WriteScore(); },
         Qt::CTRL | Qt::Key_M);
     menu->addSeparator();
     AddMarkedCommand(
@@ -184,8 +185,7 @@ void TRibaku::BuildHighlightMenu() {
     menu->addSeparator();
     AddMarkedCommand(menu, "Show Current Tile", &Options::ShowCurrentTile,
                      [this] { game_.ShowCurrentTileClick(); });
-    AddMarkedCommand(menu, "Only Possible Moves", &Options::OnlyPossibleMoves,
-                     [this] { game_.OnlyPossibleMovesClick(); });
+    AddOption(menu, "Only Possible Moves", &Options::OnlyPossibleMoves);
 }
 
 void TRibaku::BuildConfigurationMenu() {
@@ -202,10 +202,8 @@ void TRibaku::BuildConfigurationMenu() {
     AddOption(menu, "Animate Board while building the tiles", &Options::Animate);
     AddOption(menu, "Animate Tile Rivers in Mahjongg Rivers", &Options::AnimateTileRivers);
     menu->addSeparator();
-    AddMarkedCommand(menu, "Run music automatically at startup", &Options::StartMusic,
-                     [this] { game_.StartMusicClick(); });
-    AddMarkedCommand(menu, "Play sound effects", &Options::PlaySounds,
-                     [this] { game_.PlaySoundsClick(); });
+    AddOption(menu, "Run music automatically at startup", &Options::StartMusic);
+    AddOption(menu, "Play sound effects", &Options::PlaySounds);
     AddMarkedCommand(menu, "Play music", &Options::PlayMusic, [this] { PlayMusicClick(); });
 }
 

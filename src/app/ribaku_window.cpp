@@ -122,13 +122,12 @@ void TRibaku::CreateParts() {
     board_->onMove = [this](QPoint at) { Guarded([&] { game_.FormMouseMove(at.x(), at.y()); }); };
     board_->onLeave = [this] { Guarded([this] { game_.PointerLeft(); }); };
     status_ = new StatusLine(client);
+    // The captions toggle what their menu entries toggle.
     status_->onMovesCaptionClicked = [this] {
-        Guarded([this] { game_.ToggleShowMoves(); });
-        SyncMarks();
+        action(QStringLiteral("Show &Moves Left"))->trigger();
     };
     status_->onTimeCaptionClicked = [this] {
-        Guarded([this] { game_.ShowTimeClick(); });
-        SyncMarks();
+        action(QStringLiteral("&Show Time Left"))->trigger();
     };
     welcome_ = new WelcomePanel(board_);
     welcome_->hide();

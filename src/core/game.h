@@ -70,7 +70,6 @@ public:
     void ColorHighlight();
     // An entry of the "&Highlight" menu; the tile under the pointer loses its old mark.
     void ChooseHighlight(THighlightMode mode);  // Highlight1Click, Highlight2Click, Highlight3Click
-    void InvertClick();
     void ShadowsClick();
     void ShowCurrentTileClick();
 
@@ -104,8 +103,6 @@ public:
     void RandomMusicClick();
     void SetMusicClick();  // the toolbar's "Music" button: pause or resume
     bool MusicButtonEnabled() const { return options.PlayMusic; }
-    void PlaySoundsClick();
-    void StartMusicClick();
     // The end-of-piece check; Tick runs it on every tick while "Play music" is on.
     void MediaNotify();
 
@@ -160,15 +157,12 @@ public:
     void Restart();
     void Stop();
     void Shuffle1Click();
-    void ToggleShowMoves();  // NStatus
-    void OnlyPossibleMovesClick();
 
     // The 50 ms timer, the status bar, pause and focus (play/clock.cpp).
     void Tick();  // Temps
     void WriteScore();
     void PauseClick();
     void SetPauseButtons();
-    void ShowTimeClick();
     void FormActivate();
     void FormDeactivate();
     // Every help page opens through here: the game is paused while the dialog is shown

@@ -94,11 +94,6 @@ void Game::SetPauseButtons() {
     view_.SetPauseButtons();
 }
 
-void Game::ShowTimeClick() {
-    options.ShowTime = !options.ShowTime;
-    if (!options.ShowTime) view_.SetTimeText("");
-}
-
 void Game::FormActivate() {
     if (state.GameMode == gmPaused) PauseClick();
 }

@@ -44,10 +44,6 @@ void Game::ChooseHighlight(THighlightMode mode) {
     ColorHighlight();  // modes without a rectangle keep the last pen
 }
 
-void Game::InvertClick() {
-    options.Invert = !options.Invert;
-}
-
 void Game::ShadowsClick() {
     options.Shadows = !options.Shadows;
     DrawBoard();

@@ -159,13 +159,4 @@ void Game::Shuffle1Click() {
     DrawBoard();
 }
 
-void Game::ToggleShowMoves() {
-    options.Moves = !options.Moves;
-    if (!options.Moves) view_.SetMovesLeftText("");
-}
-
-void Game::OnlyPossibleMovesClick() {
-    options.OnlyPossibleMoves = !options.OnlyPossibleMoves;
-}
-
 }  // namespace ribaku

@@ -81,14 +81,6 @@ void Game::SetMusicClick() {
     }
 }
 
-void Game::PlaySoundsClick() {
-    options.PlaySounds = !options.PlaySounds;
-}
-
-void Game::StartMusicClick() {
-    options.StartMusic = !options.StartMusic;
-}
-
 void Game::MediaNotify() {
     if (!options.PlayMusic || !Media || !PieceAtEnd(*Media)) return;
     if (options.RandomMusic && catalog.MusicCount() > 0 && LoadMidiClick(RandomPiece(*this))) {

@@ -194,11 +194,12 @@ TEST_F(Clock, AHundredMinutesOfGameTimeStopTheGame) {
 
 TEST_F(Clock, TurningTheTimeOffEmptiesItsFieldAtOnce) {
     Play(3);
-    game.ShowTimeClick();
+    game.options.ShowTime = false;
+    game.WriteScore();
     EXPECT_EQ(view.timeText, "");
     Play(3);
     EXPECT_EQ(view.timeText, "");
-    game.ShowTimeClick();
+    game.options.ShowTime = true;
     Play(1);
     EXPECT_EQ(view.timeText, "00:07");
 }

@@ -252,17 +252,15 @@ TEST_F(Moves, StopWhilePausedMovesTheClockOnAndShowsTheWelcomePanel) {
                                                     "ShowBackground"}));
 }
 
-TEST_F(Moves, TheMovesAndPossibleMovesTogglesTakeEffectAtOnce) {
+TEST_F(Moves, TurningTheMovesOffEmptiesTheirFieldAtOnce) {
     PlaceApart({1, 2});
     game.Tick();
     EXPECT_EQ(view.movesText, "1");
-    game.ToggleShowMoves();
-    EXPECT_FALSE(game.options.Moves);
+    game.options.Moves = false;
+    game.WriteScore();
     EXPECT_EQ(view.movesText, "");
     game.Tick();
     EXPECT_EQ(view.movesText, "");
-    game.OnlyPossibleMovesClick();
-    EXPECT_TRUE(game.options.OnlyPossibleMoves);
 }
 
 }  // namespace

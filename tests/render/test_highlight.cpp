@@ -48,10 +48,6 @@ TEST(Highlight, ChangingTheModeTakesTheMarkOffThePointedTileAtOnce) {
 TEST(Highlight, TogglesRedrawWhatTheyChange) {
     testing::FakeView view;
     Game game(view);
-    game.InvertClick();  // seen at the next redraw of the marked tiles
-    EXPECT_TRUE(game.options.Invert);
-    EXPECT_TRUE(view.calls.empty());
-
     game.ShadowsClick();
     EXPECT_FALSE(game.options.Shadows);
     EXPECT_EQ(view.calls, std::vector<std::string>{"FullRedraw"});
