@@ -161,6 +161,18 @@ TEST_F(Window, HostileSettingsNeitherCrashNorHideTheWindow) {
         QGuiApplication::primaryScreen()->availableGeometry().intersects(w->frameGeometry()));
 }
 
+// A click on a status caption is its menu entry: the mark and the field change together.
+TEST_F(Window, StatusCaptionsToggleTheirMenuEntries) {
+    auto w = Start();
+    QTest::mouseClick(w->welcomePanel()->classic, Qt::LeftButton);
+    w->statusLine()->onMovesCaptionClicked();
+    EXPECT_FALSE(w->game().options.Moves);
+    EXPECT_FALSE(w->action("Show &Moves Left")->isChecked());
+    w->statusLine()->onTimeCaptionClicked();
+    EXPECT_FALSE(w->game().options.ShowTime);
+    EXPECT_FALSE(w->action("&Show Time Left")->isChecked());
+}
+
 TEST_F(Window, ClassicButtonStartsAGameOnTheCurrentLayout) {
     auto w = Start();
     QTest::mouseClick(w->welcomePanel()->classic, Qt::LeftButton);
