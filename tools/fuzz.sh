@@ -31,6 +31,7 @@ cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp
 found=0
 for target in "${targets[@]}"; do
     work="$scratch/$target"
