@@ -41,7 +41,7 @@ void TRibaku::CheckLayoutEntry() {
 }
 
 void TRibaku::ApplyLayoutLoaded(const TLayoutLoaded& loaded) {
-    game_.ShowStatus(loaded.statusText);
+    game_.status.Show(loaded.statusText);
     if (loaded.beginGame) game_.BeginGame();
 }
 

@@ -29,7 +29,7 @@ public:
     TBoardState state;
     Options options;
     TRandom random;
-    TStatusLine status;
+    TStatusLine status;  // the status bar's message (play/status_message.cpp)
 
     // The mode setter; hides the welcome panel when leaving it and shows it when entering it.
     void SetMode(TGameMode mode);  // IM
@@ -82,12 +82,6 @@ public:
     void DrawTile(int tile);
     void DrawPointedTile(int tile);
     void GameOver();
-
-    // Status line (play/status_message.cpp): a new message, and its animation on each tick.
-    void ShowStatus(const std::string& message);
-    void StatusTick();
-    // Moves are back (a new game, a reshuffle, an undo): the no-moves message goes at once.
-    void EndNoMovesMessage();
 
     // --- Sound and music (play/music.cpp): the pieces are the catalog's music ---
     // The MIDI player (the window's Media), owned by the window; none keeps the music silent.

@@ -42,18 +42,18 @@ void Game::BeginGame() {
     state.HintTile1 = state.HintTile2 = state.HintIndex = 0;
     state.ElapsedSeconds = state.PenaltySeconds = state.PauseElapsed = 0;
     state.BoardFinished = state.GameOverDone = false;
-    EndNoMovesMessage();
+    status.EndNoMoves(view_);
     state.MemoryCountdown = 0;
 
     if (state.GameMode != gmEditor) SetMode(gmSolitaire);
     if (deal.outcome == DealOutcome::PlainFallback) {
-        ShowStatus("No winnable deal found for this layout: tiles dealt at random.");
+        status.Show("No winnable deal found for this layout: tiles dealt at random.");
     } else if (state.GameSeed > 0 && options.RandomSeed1) {
-        ShowStatus("Specific Board started. Random Seed #" + std::to_string(state.GameSeed));
+        status.Show("Specific Board started. Random Seed #" + std::to_string(state.GameSeed));
     }
     view_.ShowPanelHOF();
     DrawBoard();
-    if (status.StatusPos <= 1) ShowStatus("New game started.");
+    if (status.StatusPos <= 1) status.Show("New game started.");
     state.GameStartTick = view_.NowMs();
 }
 

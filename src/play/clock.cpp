@@ -26,7 +26,7 @@ void Game::Tick() {
     if (s.MemoryCountdown > 0 && --s.MemoryCountdown == 0 && variants.JudgeMemoryPair)
         variants.JudgeMemoryPair();
     ++status.TickCount;
-    StatusTick();
+    status.Tick(view_, options.CoolStatus);
     MediaNotify();
     if (s.GameMode == gmTwoPlayers && variants.DrawPlayerClocks) variants.DrawPlayerClocks();
     if (s.GameMode == gmGameOver) return;
@@ -54,14 +54,12 @@ void Game::WriteScore() {
     const bool timed = mode == gmSolitaire || mode == gmRivers || mode == gmMemory;
     view_.SetTimeText(
         options.ShowTime && timed ? MinutesSeconds(s.ElapsedSeconds + s.PenaltySeconds) : "");
-    if (s.MovesLeft > 0) EndNoMovesMessage();
+    if (s.MovesLeft > 0) status.EndNoMoves(view_);
     if (s.TilesLeft == 0) {
         // The redraw finds the empty board and ends the game.
         if (!s.GameOverDone) DrawBoard();
     } else if (s.MovesLeft == 0 && matching && !status.NoMovesShown) {
-        status.StatusStep = 1;
-        ShowStatus("      SORRY, NO MORE MOVES !!");
-        status.NoMovesShown = true;
+        status.ShowNoMoves();
     }
 }
 

@@ -53,7 +53,7 @@ void Game::GameOver() {
                 hall.HallFromGameOver = false;
             }
         }
-        ShowStatus(message);
+        status.Show(message);
     }
     // A later pause and resume (the help dialog does both) comes back to the game over.
     if (s.BoardFinished) s.PausedMode = gmGameOver;

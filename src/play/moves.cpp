@@ -121,7 +121,7 @@ void Game::Restart() {
     s.ElapsedSeconds = s.PenaltySeconds = s.PauseElapsed = 0;
     s.PointedTile = 0;
     s.GameStartTick = view_.NowMs();
-    ShowStatus("Game restarted.");
+    status.Show("Game restarted.");
 }
 
 void Game::Stop() {
@@ -153,7 +153,7 @@ void Game::Shuffle1Click() {
     }
     if (mode != gmRivers) {
         IsItFree();
-        ShowStatus(ShuffleMessage(s.MovesLeft));
+        status.Show(ShuffleMessage(s.MovesLeft));
         if (mode != gmTwoPlayers) s.PenaltySeconds += kShufflePenaltyPerMove * s.MovesLeft;
     }
     DrawBoard();

@@ -17,7 +17,7 @@ int RandomPiece(Game& game) {
 
 // Music switched on: say why it may stay silent, then play the selected piece.
 void StartSelectedPiece(Game& game) {
-    if (game.Media && !game.Media->Problem().empty()) game.ShowStatus(game.Media->Problem());
+    if (game.Media && !game.Media->Problem().empty()) game.status.Show(game.Media->Problem());
     game.LoadMidiClick(game.catalog.MusicNumber);
 }
 
@@ -50,8 +50,8 @@ bool Game::SelectedMusic(const std::filesystem::path& path) {
         return false;
     }
     if (!Media->Open(path.string())) {
-        ShowStatus("The music \"" + path.stem().string() +
-                   "\" cannot be played: its file is no valid MIDI file.");
+        status.Show("The music \"" + path.stem().string() +
+                    "\" cannot be played: its file is no valid MIDI file.");
         return false;
     }
     Media->Play();

@@ -19,7 +19,7 @@ protected:
     // The status text once the message has slid in completely.
     std::string SettledStatus() {
         for (int i = 0; i < 200; ++i)
-            game.StatusTick();
+            game.status.Tick(view, game.options.CoolStatus);
         return view.statusText;
     }
     testing::FakeView view;

@@ -113,7 +113,7 @@ TEST_F(LayoutMenu, AFileThatCannotBeReadLeavesEverythingAsItWas) {
 
 // What the window does with a layout read from the menu: the status text, then a game.
 void Apply(Game& game, const TLayoutLoaded& loaded) {
-    game.ShowStatus(loaded.statusText);
+    game.status.Show(loaded.statusText);
     if (loaded.beginGame) game.BeginGame();
 }
 

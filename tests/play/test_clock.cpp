@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(Clock, ACoolStatusMessageSlidesInOneCharacterPerTick) {
-    game.ShowStatus("Game restarted.");
+    game.status.Show("Game restarted.");
     Ticks(1);
     EXPECT_EQ(view.statusText, "d.");
     Ticks(12);
@@ -33,7 +33,7 @@ TEST_F(Clock, ACoolStatusMessageSlidesInOneCharacterPerTick) {
     EXPECT_EQ(view.statusText, "Game restarted.");  // the field keeps it
 
     game.options.CoolStatus = false;
-    game.ShowStatus("New game started.");
+    game.status.Show("New game started.");
     Ticks(1);
     EXPECT_EQ(view.statusText, "New game started.");
 }
@@ -91,7 +91,7 @@ TEST_F(Clock, MovesComingBackReplaceTheNoMovesMessage) {
     EXPECT_EQ(view.statusText, " ");
 
     takeTileTwoOff();
-    game.ShowStatus("Tiles shuffled.");
+    game.status.Show("Tiles shuffled.");
     Place(2, 6, 10);
     Ticks(30);
     EXPECT_EQ(view.statusText, "Tiles shuffled.");

@@ -226,7 +226,7 @@ TEST_F(Moves, TwoPlayersShuffleFreeAndRiversSilentlyAndAFinishedBoardNotAtAll) {
     EXPECT_EQ(game.state.PenaltySeconds, 0);
     EXPECT_EQ(SettledStatus(), "Tiles shuffled. 3 new moves found.");
 
-    game.ShowStatus("before");
+    game.status.Show("before");
     game.state.GameMode = gmRivers;
     game.Shuffle1Click();
     EXPECT_EQ(game.state.PenaltySeconds, 0);
