@@ -81,7 +81,8 @@ void HallPage::Prepare() {
     const bool fromGameOver = game_.hall.HallFromGameOver;
     ShowNewEntryControls(fromGameOver);
     if (fromGameOver) {
-        HallLabel1->setText(Text(game_.HallRankMessage()));
+        HallLabel1->setText(
+            Text(game_.hall.RankMessage(game_.state.LayoutNumber, game_.options.PlayerName)));
         if (QTreeWidgetItem* entry = Scores->topLevelItem(game_.hall.HallNewRank - 1))
             Scores->setCurrentItem(entry);
         HallEdit1->selectAll();
@@ -97,7 +98,7 @@ void HallPage::FillLayoutList() {
 }
 
 void HallPage::GenerateList(int hallIndex) {
-    const THallList list = game_.GenerateList(hallIndex);
+    const THallList list = game_.hall.List(hallIndex, game_.state.LayoutCount);
     {
         const QSignalBlocker quiet(LayoutComboBox);
         LayoutComboBox->setCurrentIndex(list.item);

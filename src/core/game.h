@@ -166,8 +166,8 @@ public:
     // End of game (play/end_of_game.cpp): the current game into the hall of LayoutNumber.
     void AddHall();
 
-    // Hall of fame (play/hall_of_fame.cpp, play/hall_list.cpp). "Hallfame.ini" beside the
-    // program is read after LoadFiles and written when the program closes; both throw
+    // Hall of fame (play/game_hall.cpp; its rules in play/hall_of_fame.cpp). "Hallfame.ini" beside
+    // the program is read after LoadFiles and written when the program closes; both throw
     // FileError, and a failed write leaves the file as it was.
     void LoadHallOfFame();
     void WriteHallOfFame();
@@ -176,9 +176,6 @@ public:
     THallPanel PanelHOF() const;  // what ShowPanelHOF draws
     void ShowHallPanel();         // "Show Hall of Fame"; the window then resizes itself
     void ShowScores();            // "Hall of Fame": the help dialog on its hall page
-    THallList GenerateList(int hallIndex) const;
-    // "You reached rank #3, Ann ! Your score : 05:23", for the page opened by a new entry.
-    std::string HallRankMessage() const;
     // The drop-down item's hall back to its defaults, after confirmation.
     void DeleteHighscoresClick(int item);
     // The hall page's name box: renames the new entry.

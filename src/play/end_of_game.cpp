@@ -44,7 +44,7 @@ void Game::GameOver() {
             message = "You WON ! Your time is : " + MinutesSeconds(total);
             SetMode(gmGameOver);
             const int hallIndex = s.LayoutNumber;
-            if (hallIndex >= 1 && hallIndex <= kHallIndexCount &&
+            if (IsHallIndex(hallIndex) &&
                 total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
                 AddHall();
                 view_.ShowPanelHOF();
@@ -60,12 +60,8 @@ void Game::GameOver() {
 }
 
 void Game::AddHall() {
-    const int index = state.LayoutNumber;
-    if (index < 1 || index > kHallIndexCount) return;
-    const int rank =
-        AddHallEntry(hall.HallTable, index, state.ElapsedSeconds + state.PenaltySeconds,
-                     state.PenaltySeconds, options.PlayerName);
-    if (rank > 0) hall.HallNewRank = rank;
+    hall.Enter(state.LayoutNumber, state.ElapsedSeconds + state.PenaltySeconds,
+               state.PenaltySeconds, options.PlayerName);
 }
 
 }  // namespace ribaku

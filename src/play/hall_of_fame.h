@@ -7,18 +7,6 @@
 
 namespace ribaku {
 
-// The hall of fame while the program runs: the table, and what the side panel and the
-// hall page of the help dialog need to know about the last entry.
-struct THallOfFame {
-    THallTable HallTable;
-    int32_t HallNewRank = 0;        // rank of the entry added last, drawn bold italic
-    bool HallFromGameOver = false;  // the hall page is open because of a new entry
-    bool HallPanelDirty = false;    // every board redraw repaints the side panel first
-    // The file was read at start-up (or there was none): only then may closing remove the
-    // sections of halls that hold defaults.
-    bool FileRead = false;
-};
-
 // A text drawn with its top-left corner at (x, y) of the side panel.
 struct TPanelText {
     std::string text;
@@ -62,5 +50,27 @@ struct THallList {
 // and Hard, Memory Easy and Hard. -1 when the hall has no item or the item no hall.
 int HallItemOfIndex(int hallIndex, int layoutCount);
 int HallIndexOfItem(int item, int layoutCount);
+
+// The hall of fame while the program runs: the table, and what the side panel and the
+// hall page of the help dialog need to know about the last entry.
+struct THallOfFame {
+    THallTable HallTable;
+    int32_t HallNewRank = 0;        // rank of the entry added last, drawn bold italic
+    bool HallFromGameOver = false;  // the hall page is open because of a new entry
+    bool HallPanelDirty = false;    // every board redraw repaints the side panel first
+    // The file was read at start-up (or there was none): only then may closing remove the
+    // sections of halls that hold defaults.
+    bool FileRead = false;
+
+    // A finished game's time into hall `hallIndex`; it becomes the new entry when it ranks.
+    void Enter(int hallIndex, int total, int penalty, const std::string& player);  // AddHall
+    // The hall page's list of one hall; `layoutCount` numbers the drop-down items.
+    THallList List(int hallIndex, int layoutCount) const;  // GenerateList
+    // "You reached rank #3, Ann ! Your score : 05:23" for the new entry of hall `hallIndex`;
+    // empty without one.
+    std::string RankMessage(int hallIndex, const std::string& player) const;
+    // The new entry of hall `hallIndex` takes the player's new name.
+    void RenameNewEntry(int hallIndex, const std::string& player);
+};
 
 }  // namespace ribaku

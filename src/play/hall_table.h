@@ -11,6 +11,10 @@ namespace ribaku {
 // Hall indexes are the layout numbers: 1..99 the listed layouts, 100 and up the variants.
 inline constexpr int kHallIndexCount = 120;
 
+inline constexpr bool IsHallIndex(int index) {
+    return index >= 1 && index <= kHallIndexCount;
+}
+
 // An entry is 18 characters: the name in 8, a blank, the total seconds right-aligned in 4,
 // a blank, the penalty seconds right-aligned in 4.
 struct THallFields {

@@ -18,7 +18,7 @@ protected:
         view.whileHelpIsOpen = [this](HelpPage page) {
             pageOpened = page;
             modeWhileOpen = game.state.GameMode;
-            rankMessage = game.HallRankMessage();
+            rankMessage = game.hall.RankMessage(game.state.LayoutNumber, game.options.PlayerName);
             fromGameOver = game.hall.HallFromGameOver;
         };
         view.calls.clear();

@@ -290,7 +290,7 @@ TEST_F(Hall, TheSidePanelListsTheHallOfTheCurrentLayoutWhereTheModeLeavesRoom) {
 
 TEST_F(Hall, TheHallPageListsAHallUnderItsDropDownItem) {
     game.hall.HallTable.SetEntry(kMemoryEasyNumber, 1, "Mem        61   20");
-    const THallList list = game.GenerateList(kMemoryEasyNumber);
+    const THallList list = game.hall.List(kMemoryEasyNumber, game.state.LayoutCount);
     EXPECT_EQ(list.item, 5);
     ASSERT_EQ(list.rows.size(), 10u);
     EXPECT_EQ(list.rows[0].rank, "1");
@@ -298,7 +298,7 @@ TEST_F(Hall, TheHallPageListsAHallUnderItsDropDownItem) {
     EXPECT_EQ(list.rows[0].time, "01:01");
     EXPECT_EQ(list.rows[0].malus, "00:20");
     EXPECT_EQ(list.rows[9].time, "14:00");
-    EXPECT_EQ(game.GenerateList(kClicksNumber).item, -1);
+    EXPECT_EQ(game.hall.List(kClicksNumber, game.state.LayoutCount).item, -1);
     for (int item = 0; item < 7; ++item)
         EXPECT_EQ(HallItemOfIndex(HallIndexOfItem(item, 3), 3), item);
     EXPECT_EQ(HallIndexOfItem(3, 3), kRiversEasyNumber);
@@ -334,7 +334,8 @@ TEST_F(Hall, TheNameBoxRenamesTheNewEntry) {
     game.HallEdit1Change("");
     EXPECT_EQ(game.options.PlayerName, "-");
     EXPECT_EQ(game.hall.HallTable.Entry(2, 1), "-         100    0");
-    EXPECT_EQ(game.HallRankMessage(), "You reached rank #1, - ! Your score : 01:40");
+    EXPECT_EQ(game.hall.RankMessage(game.state.LayoutNumber, game.options.PlayerName),
+              "You reached rank #1, - ! Your score : 01:40");
 }
 
 TEST_F(Hall, TheFileIsReadAfterTheLayoutsAndWrittenAtTheEnd) {
