@@ -265,7 +265,9 @@ void TRibaku::ApplyCoolOptions() {
 }
 
 void TRibaku::ApplicationStateChanged(Qt::ApplicationState state) {
-    if (startupFailed_ || !isVisible()) return;
+    // Under one of our modal dialogs the main window is not the active one: the help dialog
+    // has paused the game itself, and resumes it when it closes.
+    if (startupFailed_ || !isVisible() || QApplication::activeModalWidget()) return;
     if (state == Qt::ApplicationActive)
         Guarded([this] { game_.FormActivate(); });
     else if (state == Qt::ApplicationInactive)

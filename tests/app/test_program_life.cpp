@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <chrono>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include "app/image_view.h"
@@ -164,6 +165,20 @@ TEST_F(Life, OnlyAnotherProgramTakingTheFocusPausesTheGame) {
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_EQ(w->game().state.GameMode, gmPaused);
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(w->game().state.GameMode, gmSolitaire);
+
+    // The help dialog keeps its pause while the player goes elsewhere and comes back.
+    std::optional<TGameMode> modeAfterReturn;
+    w->openHelp = [&](HelpPage) {
+        QDialog help(w.get());
+        help.setModal(true);
+        help.show();
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        modeAfterReturn = w->game().state.GameMode;
+    };
+    w->game().CallHelp(HelpPage::Help);
+    EXPECT_EQ(modeAfterReturn, gmPaused);
     EXPECT_EQ(w->game().state.GameMode, gmSolitaire);
 }
 
