@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/file_io.h"
 
 namespace ribaku {
 namespace {
@@ -496,11 +496,10 @@ void ReadRtf(std::string_view rtf, QTextDocument& document) {
 }
 
 void LoadRtfFile(const std::filesystem::path& file, QTextDocument& document) {
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(file, error)) in.open(file, std::ios::binary);
-    const std::string text(std::istreambuf_iterator<char>(in), {});
-    if (!in.is_open() || in.bad()) {
+    std::string text;
+    try {
+        text = ReadWholeFile(file);
+    } catch (const FileError&) {
         document.setPlainText(QStringLiteral("Help file not found: ") +
                               QString::fromStdString(file.string()));
         return;
