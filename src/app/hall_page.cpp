@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "layouts/hall_sections.h"
 
 namespace ribaku {

@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace ribaku {
 namespace {

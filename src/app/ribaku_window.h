@@ -16,7 +16,7 @@
 
 #include "app/display_mode.h"
 #include "app/settings_file.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/game_view.h"
 #include "media/audio_plugins.h"
 #include "render/art_files.h"

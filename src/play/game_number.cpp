@@ -1,7 +1,5 @@
-// The options page of the help dialog: the player's name and the game number.
+// The options page's game number box: what it takes.
 #include "play/game_number.h"
-
-#include "core/game.h"
 
 namespace ribaku {
 
@@ -14,18 +12,6 @@ std::optional<int32_t> ParseGameNumber(const std::string& text) {
     }
     if (value < 1 || value > kLargestGameNumber) return std::nullopt;
     return static_cast<int32_t>(value);
-}
-
-void Game::PlayerNameChange(const std::string& text) {
-    options.PlayerName = text;
-}
-
-GameNumberText Game::RandomSeedChange(const std::string& text) {
-    if (text.empty()) return GameNumberText::Empty;
-    const std::optional<int32_t> number = ParseGameNumber(text);
-    if (!number) return GameNumberText::Refused;
-    state.GameSeed = *number;
-    return GameNumberText::Accepted;
 }
 
 }  // namespace ribaku

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "render/background.h"
 #include "render/board_pieces.h"
 #include "render/tileset.h"

@@ -1,6 +1,6 @@
 #include "snapshot/snapshot.h"
 
-#include "core/game.h"
+#include "game/game.h"
 #include "layouts/layout_reading.h"
 #include "render/art_files.h"
 #include "snapshot/snapshot_board.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/deal.h"
-#include "core/game.h"
+#include "game/game.h"
 
 // What the snapshot does to a dealt board, through the game's own play, as a player would.
 namespace ribaku::snapshot {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/freedom.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 
 namespace ribaku {

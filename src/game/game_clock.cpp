@@ -2,7 +2,7 @@
 // the board and stops the clock, also while the window has lost the focus.
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "play/time_text.h"
 
 namespace ribaku {

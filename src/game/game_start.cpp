@@ -1,7 +1,7 @@
 // Starting a classic game and the commands that do it.
 #include <string>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 
 namespace ribaku {

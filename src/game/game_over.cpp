@@ -1,5 +1,5 @@
 // The end of a game as every board redraw sees it: the result, and the hall of fame.
-#include "core/game.h"
+#include "game/game.h"
 #include "play/time_text.h"
 
 namespace ribaku {

@@ -1,7 +1,7 @@
 // The Layout menu, the layout readers and start-up discovery, as Game members.
 #include <utility>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 #include "layouts/chooser.h"
 #include "layouts/discovery.h"

@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "core/game.h"
+#include "game/game.h"
 
 namespace ribaku {
 namespace {

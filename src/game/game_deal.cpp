@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 
 namespace ribaku {

@@ -1,6 +1,6 @@
 // How the board marks tiles: the pointer highlight modes, the inverted fill, the shadows
 // and the current-tile preview. The drawing itself reads these options.
-#include "core/game.h"
+#include "game/game.h"
 
 namespace ribaku {
 namespace {

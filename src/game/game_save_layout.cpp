@@ -1,7 +1,7 @@
 // Saving a layout from the editor, and listing it when it is new.
 #include <stdexcept>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "core/short_path.h"
 #include "layouts/lay_format.h"
 #include "layouts/layout_file_error.h"

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "game/game.h"
 
 namespace ribaku {
 

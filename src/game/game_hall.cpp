@@ -1,6 +1,6 @@
 // The game's side of the hall of fame: its file beside the program, the side panel, the
 // hall page's commands.
-#include "core/game.h"
+#include "game/game.h"
 #include "play/hall_file.h"
 #include "play/time_text.h"
 

@@ -1,6 +1,6 @@
 // Clicks and pointer moves on the board: the selection of up to two tiles, matching pairs
 // and their removal, the hover highlight and the current-tile box.
-#include "core/game.h"
+#include "game/game.h"
 #include "play/hit_test.h"
 
 namespace ribaku {
