@@ -47,7 +47,8 @@ void TRibaku::ApplyLayoutLoaded(const TLayoutLoaded& loaded) {
 
 void TRibaku::SelectLayout1Click() {
     TChooseLayout chooser(game_.catalog, background_.BackgroundBitmap(), this);
-    if (chooser.exec() == QDialog::Accepted && game_.PlayChosenLayout(chooser.chosen())) {
+    if (chooser.exec() == QDialog::Accepted &&
+        game_.catalog.PlayChosenLayout(chooser.chosen(), game_.state)) {
         CheckLayoutEntry();
         game_.BeginGame();
     }

@@ -86,7 +86,7 @@ void TRibaku::BuildNewMenu() {
     QMenu* menu = AddMenu("New");
     const QIcon newGlyph = tools_->glyph(Toolbar::New);
     AddCommand(menu, "Mah-Jongg Solitaire (Fully Random Game)", Qt::Key_F2, [this] {
-        game_.RandomSolitaireGame1Click();
+        game_.NewGame();
     })->setIcon(newGlyph);
     AddCommand(menu, "Mah-Jongg Solitaire (Random Specific Game)", {},
                [this] { game_.NewRandomSpecificGame1Click(); });
@@ -183,8 +183,7 @@ void TRibaku::BuildHighlightMenu() {
     menu->addSeparator();
     addMode("Colored Tile", THighlightMode::ColouredTile);
     menu->addSeparator();
-    AddMarkedCommand(menu, "Show Current Tile", &Options::ShowCurrentTile,
-                     [this] { game_.ShowCurrentTileClick(); });
+    AddOption(menu, "Show Current Tile", &Options::ShowCurrentTile, [this] { ShowPanelHOF(); });
     AddOption(menu, "Only Possible Moves", &Options::OnlyPossibleMoves);
 }
 
@@ -194,8 +193,8 @@ void TRibaku::BuildConfigurationMenu() {
     AddOption(menu, "Winnable Shuffles (in at least one way)", &Options::Shuffable);
     menu->addSeparator();
     AddOption(menu, "Enable time tracking for the Hall of fame", &Options::EnableHall);
-    AddMarkedCommand(menu, "Enable 3D shadows on tilesets", &Options::Shadows,
-                     [this] { game_.ShadowsClick(); });
+    AddOption(menu, "Enable 3D shadows on tilesets", &Options::Shadows,
+              [this] { game_.DrawBoard(); });
     AddOption(menu, "Begin game directly at startup", &Options::StartupGame);
     AddOption(menu, "Switch to 800x600 / High-Color at startup", &Options::Res800);
     menu->addSeparator();
@@ -215,7 +214,7 @@ void TRibaku::BuildHelpMenu() {
     AddCommand(menu, "View Tiles", {}, [this] { game_.CallHelp(HelpPage::Tiles); });
     menu->addSeparator();
     AddCommand(menu, "&Hall of Fame", Qt::Key_F10, [this] {
-        game_.ShowScores();
+        game_.CallHelp(HelpPage::HallOfFame);
     })->setIcon(tools_->glyph(Toolbar::HallOfFame));
     AddCommand(menu, "&About...", Qt::Key_F11, [this] {
         game_.CallHelp(HelpPage::About);

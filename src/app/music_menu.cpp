@@ -10,7 +10,7 @@ namespace ribaku {
 void TRibaku::BuildMusicMenu() {
     QMenu* menu = AddMenu("M&usic");
     AddMarkedCommand(menu, "Random Music", &Options::RandomMusic,
-                     [this] { game_.RandomMusicClick(); });
+                     [this] { game_.music.RandomMusicClick(); });
     menu->addSeparator();
     musicGroup_ = new QActionGroup(menu);
     for (int n = 1; n <= game_.catalog.MusicCount(); ++n) {
@@ -18,7 +18,7 @@ void TRibaku::BuildMusicMenu() {
         entry->setCheckable(true);
         musicGroup_->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, n] {
-            Guarded([&] { game_.LoadMidiClick(n); });
+            Guarded([&] { game_.music.LoadMidiClick(n); });
             CheckMusic(game_.catalog.MusicNumber);
         });
     }
@@ -33,19 +33,19 @@ void TRibaku::OpenMusicPlayer() {
         SetStatusText("The music player cannot be loaded: the music is silent.");
         return;
     }
-    game_.Media = media_.get();
+    game_.music.Media = media_.get();
 }
 
 void TRibaku::StartMusic() {
     if (game_.options.PlayMusic) OpenMusicPlayer();
-    game_.StartMusicAtStartup();
-    tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
+    game_.music.StartMusicAtStartup();
+    tools_->button(Toolbar::Music)->setEnabled(game_.music.MusicButtonEnabled());
 }
 
 void TRibaku::PlayMusicClick() {
     if (!game_.options.PlayMusic) OpenMusicPlayer();
-    game_.PlayMusicClick();
-    tools_->button(Toolbar::Music)->setEnabled(game_.MusicButtonEnabled());
+    game_.music.PlayMusicClick();
+    tools_->button(Toolbar::Music)->setEnabled(game_.music.MusicButtonEnabled());
 }
 
 void TRibaku::CheckMusic(int musicNumber) {

@@ -96,7 +96,7 @@ void OptionsPanel::Prepare() {
 }
 
 void OptionsPanel::PlayerNameChange(const QString& text) {
-    game_.PlayerNameChange(text.toStdString());
+    game_.options.PlayerName = text.toStdString();
 }
 
 void OptionsPanel::RandomSeedChange(const QString& text) {

@@ -75,7 +75,7 @@ void TRibaku::Init() {
     PlaceWindow();
     ArrangeClientArea();
     try {
-        game_.LoadFiles();
+        game_.catalog.LoadFiles(game_.state);
     } catch (const MissingFilesError& missing) {
         // Without music or layouts there is nothing to play: say what is missing, then close.
         startupFailed_ = true;
@@ -92,7 +92,7 @@ void TRibaku::Init() {
 
     game_.state.TilesLeft = kTileCount;
     game_.state.TileTotal = kTileCount;
-    Guarded([this] { ApplyLayoutLoaded(game_.LoadStartupLayout()); });
+    Guarded([this] { ApplyLayoutLoaded(game_.catalog.LoadStartupLayout(game_.state)); });
     ActiveTilesetBackground();
     game_.ColorHighlight();
 
@@ -159,7 +159,7 @@ void TRibaku::ReadSettings() {
 
 void TRibaku::ReadHallOfFame() {
     try {
-        game_.LoadHallOfFame();
+        game_.hall.Load(game_.catalog);
     } catch (const std::exception& error) {
         ShowError(this, error);
         hallUnreadable_ = true;
@@ -182,13 +182,13 @@ void TRibaku::ConnectToolbarAndWelcome() {
     bind(tools_->button(Toolbar::Hint), [this] { game_.Hint(); });
     bind(tools_->button(Toolbar::Shuffle), [this] { game_.Shuffle1Click(); });
     bind(tools_->button(Toolbar::Pause), [this] { game_.PauseClick(); });
-    bind(tools_->button(Toolbar::Music), [this] { game_.SetMusicClick(); });
+    bind(tools_->button(Toolbar::Music), [this] { game_.music.SetMusicClick(); });
     bind(tools_->button(Toolbar::Help), [this] { game_.CallHelp(HelpPage::Help); });
     bind(tools_->button(Toolbar::About), [this] { game_.CallHelp(HelpPage::About); });
-    bind(tools_->button(Toolbar::HallOfFame), [this] { game_.ShowScores(); });
+    bind(tools_->button(Toolbar::HallOfFame), [this] { game_.CallHelp(HelpPage::HallOfFame); });
     bind(tools_->button(Toolbar::Exit), [this] { close(); });
 
-    bind(welcome_->classic, [this] { game_.RandomSolitaireGame1Click(); });
+    bind(welcome_->classic, [this] { game_.NewGame(); });
     bind(welcome_->help, [this] { game_.CallHelp(HelpPage::Help); });
     bind(welcome_->exit, [this] { close(); });
     for (QPushButton* button :
@@ -309,7 +309,7 @@ void TRibaku::FormCloseQuery() {
     disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
     if (!settingsUnreadable_)
         Guarded([this] { WriteSettingsFile(programDir_ / "Ribaku.ini", SettingsToWrite()); });
-    if (!hallUnreadable_) Guarded([this] { game_.WriteHallOfFame(); });
+    if (!hallUnreadable_) Guarded([this] { game_.hall.Write(game_.catalog); });
     display_.Restore();
 }
 

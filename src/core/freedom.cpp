@@ -27,7 +27,6 @@ bool NothingAbove(const TBoard& b, int c, int r, int l) {
 
 template <bool (*OpenSides)(const TBoard&, int, int, int)>
 bool FreeUnder(const TBoardState& state, int tile) {
-    if (state.GameMode == gmRivers || state.GameMode == gmEditor) return true;
     if (tile < 1 || tile > kTileCount) return false;
     const TCellPos& p = state.TilePos[tile];
     if (!p.OnBoard()) return false;

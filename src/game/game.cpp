@@ -2,7 +2,10 @@
 
 namespace ribaku {
 
-Game::Game(GameView& view) : view_(view) {
+Game::Game(GameView& view)
+    : music(options, catalog, random, status, view),
+      view_(view),
+      play_{state, options, random, status, hall, view, *this} {
     state.GameMode = gmNone;
     state.PausedMode = gmWelcome;
 }

@@ -1,78 +1,39 @@
-// The 50 ms timer: the game clock and its limit, the status bar, and the pause, which hides
-// the board and stops the clock, also while the window has lost the focus.
-#include <string>
-
+// The 50 ms timer, the status bar, and the pause, which hides the board and stops the clock,
+// also while the window has lost the focus or the help dialog is open.
 #include "game/game.h"
-#include "play/time_text.h"
+#include "play/clock.h"
+#include "play/selection.h"
 
 namespace ribaku {
-namespace {
-
-// 100 minutes of game time, penalties included, abandon the game.
-constexpr int kTimeLimitSeconds = 6000;
-
-bool ClockRuns(TGameMode mode) {
-    return mode >= gmSolitaire && mode <= gmMemory;
-}
-
-bool CanPause(TGameMode mode) {
-    return mode == gmSolitaire || mode == gmRivers || mode == gmMemory;
-}
-
-}  // namespace
 
 void Game::Tick() {
     TBoardState& s = state;
-    if (s.MemoryCountdown > 0 && --s.MemoryCountdown == 0 && variants.JudgeMemoryPair)
-        variants.JudgeMemoryPair();
+    BoardMode* kind = kinds.Find(s.GameMode);
+    if (kind) kind->Tick(play_);
     ++status.TickCount;
     status.Tick(view_, options.CoolStatus);
-    MediaNotify();
-    if (s.GameMode == gmTwoPlayers && variants.DrawPlayerClocks) variants.DrawPlayerClocks();
+    music.MediaNotify();
     if (s.GameMode == gmGameOver) return;
-    if (ClockRuns(s.GameMode)) {
-        s.ElapsedSeconds = static_cast<int32_t>((view_.NowMs() - s.GameStartTick) / 1000);
-        if (s.ElapsedSeconds + s.PenaltySeconds >= kTimeLimitSeconds) Stop();
-    }
+    if (kind && kind->Traits().clockRuns && RunGameClock(s, view_.NowMs())) Stop();
     WriteScore();
     if (s.GameMode == gmWelcome || s.GameMode == gmPaused) view_.ShowBackground();
 }
 
 void Game::WriteScore() {
-    TBoardState& s = state;
-    const TGameMode mode = s.GameMode;
-    if ((!ClockRuns(mode) && mode != gmPaused) || s.BoardFinished) {
-        view_.SetMovesLeftText("");
-        view_.SetTilesLeftText("");
-        view_.SetTimeText("");
-        return;
-    }
-    IsItFree();
-    const bool matching = mode == gmSolitaire || mode == gmTwoPlayers;
-    view_.SetTilesLeftText(std::to_string(s.TilesLeft));
-    view_.SetMovesLeftText(options.Moves && matching ? std::to_string(s.MovesLeft) : "");
-    const bool timed = mode == gmSolitaire || mode == gmRivers || mode == gmMemory;
-    view_.SetTimeText(
-        options.ShowTime && timed ? MinutesSeconds(s.ElapsedSeconds + s.PenaltySeconds) : "");
-    if (s.MovesLeft > 0) status.EndNoMoves(view_);
-    if (s.TilesLeft == 0) {
-        // The redraw finds the empty board and ends the game.
-        if (!s.GameOverDone) DrawBoard();
-    } else if (s.MovesLeft == 0 && matching && !status.NoMovesShown) {
-        status.ShowNoMoves();
-    }
+    ::ribaku::WriteScore(play_, Kind(), state.GameMode == gmPaused);
 }
 
 void Game::PauseClick() {
     TBoardState& s = state;
-    if (CanPause(s.GameMode)) {
+    const BoardMode* kind = Kind();
+    if (kind && kind->Traits().pauses) {
         PointerLeft();  // the pointer will be elsewhere when the game comes back
         s.PausedMode = s.GameMode;
         SetMode(gmPaused);
         s.PauseElapsed = static_cast<int32_t>(view_.NowMs() - s.GameStartTick);
         view_.ShowPauseState(true);
         view_.ShowBackground();
-        SetPauseButtons();
+        view_.SetPauseButtons();
     } else if (s.GameMode == gmPaused) {
         SetMode(s.PausedMode);
         s.GameStartTick = view_.NowMs() - static_cast<uint32_t>(s.PauseElapsed);
@@ -84,12 +45,8 @@ void Game::PauseClick() {
         } else {
             DrawBoard();
         }
-        SetPauseButtons();
+        view_.SetPauseButtons();
     }
-}
-
-void Game::SetPauseButtons() {
-    view_.SetPauseButtons();
 }
 
 void Game::FormActivate() {
@@ -102,10 +59,11 @@ void Game::FormDeactivate() {
 
 void Game::CallHelp(HelpPage page) {
     TBoardState& s = state;
-    if (s.GameMode == gmTwoPlayers) return;
+    const BoardMode* kind = Kind();
+    if (kind && !kind->Traits().opensHelp) return;
     if (s.GameMode != gmPaused) {
         PauseClick();
-        // A mode that cannot pause (welcome, game over, Clicks, editor) is returned to
+        // A screen that cannot pause (welcome, game over, Clicks, editor) is returned to
         // as well when the dialog closes.
         if (s.GameMode != gmPaused) {
             s.PausedMode = s.GameMode;

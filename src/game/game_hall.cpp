@@ -1,56 +1,12 @@
-// The game's side of the hall of fame: its file beside the program, the side panel, the
-// hall page's commands.
+// The hall of fame's commands: the side panel, the hall page and the options page.
 #include "game/game.h"
-#include "play/hall_file.h"
-#include "play/time_text.h"
 
 namespace ribaku {
-namespace {
-
-std::filesystem::path HallFilePath(const LayoutCatalog& catalog) {
-    return catalog.ProgramDir / "Hallfame.ini";
-}
-
-}  // namespace
-
-void Game::LoadHallOfFame() {
-    hall.FileRead = false;
-    ReadHallFile(HallFilePath(catalog), hall.HallTable, HallSections(catalog.LayoutNames), true);
-    hall.FileRead = true;
-}
-
-// A file that could not be read at start-up keeps every section it has: the halls in memory
-// then hold defaults where the file may hold entries.
-void Game::WriteHallOfFame() {
-    WriteHallFile(HallFilePath(catalog), hall.HallTable, HallSections(catalog.LayoutNames),
-                  !hall.FileRead);
-}
-
-void Game::LoadLayoutHall(int number) {
-    const THallSection section{number, HallSectionName(catalog.Layout(number).caption)};
-    ReadHallFile(HallFilePath(catalog), hall.HallTable, {section}, false);
-}
 
 THallPanel Game::PanelHOF() const {
-    THallPanel panel;
-    panel.shown = options.ShowHallFame;
-    if (!panel.shown) return panel;
-    panel.empty = state.GameMode == gmEditor;
-    if (panel.empty) return panel;
-    // Room above for the players' clocks, or below for the current-tile box.
-    const int shift = state.GameMode == gmTwoPlayers ? 20 : options.ShowCurrentTile ? 10 : -20;
-    panel.hallOf = TPanelText{"HALL OF", 21, 50 - shift};
-    panel.fame = TPanelText{"FAME", 31, 70 - shift};
-    if (!IsHallIndex(state.LayoutNumber)) return panel;
-    for (int rank = 1; rank <= kHallRanks; ++rank) {
-        const THallFields fields = hall.HallTable.Fields(state.LayoutNumber, rank);
-        panel.lines.push_back(THallPanelLine{
-            TPanelText{fields.name, 15, 27 * rank + 81 - shift},
-            TPanelText{MinutesSeconds(fields.total), 39, 27 * rank + 94 - shift},
-            rank == hall.HallNewRank,
-        });
-    }
-    return panel;
+    const BoardMode* kind = Kind();
+    return hall.Panel(state.LayoutNumber, options, kind && kind->Traits().editsLayout,
+                      kind && kind->Traits().playerClocks);
 }
 
 void Game::ShowHallPanel() {
@@ -60,10 +16,6 @@ void Game::ShowHallPanel() {
         hall.HallPanelDirty = true;
     }
     DrawBoard();
-}
-
-void Game::ShowScores() {
-    CallHelp(HelpPage::HallOfFame);
 }
 
 void Game::DeleteHighscoresClick(int item) {
@@ -82,6 +34,14 @@ void Game::HallEdit1Change(const std::string& text) {
         hall.RenameNewEntry(state.LayoutNumber, options.PlayerName);
     }
     view_.ShowPanelHOF();
+}
+
+GameNumberText Game::RandomSeedChange(const std::string& text) {
+    if (text.empty()) return GameNumberText::Empty;
+    const std::optional<int32_t> number = ParseGameNumber(text);
+    if (!number) return GameNumberText::Refused;
+    state.GameSeed = *number;
+    return GameNumberText::Accepted;
 }
 
 }  // namespace ribaku

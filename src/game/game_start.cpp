@@ -1,16 +1,14 @@
-// Starting a classic game and the commands that do it.
+// Starting a classic game, and the layouts the next game deals.
 #include <string>
 
-#include "game/game.h"
 #include "core/layout_check.h"
+#include "game/game.h"
+#include "play/classic_deal.h"
+#include "play/deal_animation.h"
 
 namespace ribaku {
 
 void Game::NewGame() {
-    RandomSolitaireGame1Click();
-}
-
-void Game::RandomSolitaireGame1Click() {
     options.RandomSeed1 = false;
     BeginGame();
 }
@@ -45,7 +43,9 @@ void Game::BeginGame() {
     status.EndNoMoves(view_);
     state.MemoryCountdown = 0;
 
-    if (state.GameMode != gmEditor) SetMode(gmSolitaire);
+    // The editor deals its layout to try it, and stays the editor.
+    const BoardMode* kind = Kind();
+    if (!kind || !kind->Traits().editsLayout) SetMode(gmSolitaire);
     if (deal.outcome == DealOutcome::PlainFallback) {
         status.Show("No winnable deal found for this layout: tiles dealt at random.");
     } else if (state.GameSeed > 0 && options.RandomSeed1) {
@@ -57,24 +57,44 @@ void Game::BeginGame() {
     state.GameStartTick = view_.NowMs();
 }
 
+// "Vertical variation" belongs to the classic game: changing it restarts one under way.
 void Game::VerticalClick() {
-    switch (state.GameMode) {
-        case gmSolitaire:
-            if (!view_.Ask("Vertical variation",
-                           "If you want to change the game mode, you'll have to restart your "
-                           "game. Do you wish to continue ?"))
-                return;
-            BeginGame();
-            options.Vertical = !options.Vertical;
+    const BoardMode* kind = Kind();
+    const bool noGame = state.GameMode == gmNone || state.GameMode == gmGameOver ||
+                        state.GameMode == gmWelcome;
+    if (kind && kind->Mode() == gmSolitaire) {
+        if (!view_.Ask("Vertical variation",
+                       "If you want to change the game mode, you'll have to restart your "
+                       "game. Do you wish to continue ?"))
             return;
-        case gmNone:
-        case gmGameOver:
-        case gmWelcome:
-            options.Vertical = !options.Vertical;
-            return;
-        default:
-            return;
+        BeginGame();
+    } else if (!noGame) {
+        return;
     }
+    options.Vertical = !options.Vertical;
+}
+
+TDealResult Game::DealClassicBoard() {
+    return ::ribaku::DealClassicBoard(play_,
+                                      AnimationForDeal(play_, Kind(), state.GameMode == gmPaused));
+}
+
+TShuffleResult Game::ShuffleBoard() {
+    return ::ribaku::ShuffleBoard(
+        state, random, view_.UtcTimeOfDay(),
+        AnimationForShuffle(play_, Kind(), state.GameMode == gmPaused));
+}
+
+TLayoutLoaded Game::LoadlayoutClick(int number) {
+    TLayoutLoaded loaded = catalog.LoadlayoutClick(number, state);
+    hall.HallNewRank = 0;
+    return loaded;
+}
+
+TLayoutSaved Game::SaveLayout() {
+    const TLayoutSaved saved = catalog.SaveLayout(state);
+    SetMode(gmNone);
+    return saved;
 }
 
 }  // namespace ribaku

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/board_state.h"
+
 namespace ribaku {
 
 enum class LayoutFormat { Lay, Shp };
@@ -22,7 +24,24 @@ struct LayoutEntry {
 // Layout numbers 100 and up name the variants' halls, so the menu lists at most 99.
 inline constexpr int kMaxListedLayouts = 99;
 
-// The files found beside the program and the layout the next game uses. LayoutNumber and
+// What the window does after a layout was read: show `statusText` in the status line and,
+// when `beginGame` is set, start a classic game (BeginGame).
+struct TLayoutLoaded {
+    std::string statusText;
+    bool beginGame = false;
+};
+
+// What the window does after SaveLayout: when `listedAnew`, append a Layout menu entry for
+// the last layout of the catalog and read its hall-of-fame entries (without lengthening).
+// Either way the check mark goes to LayoutNumber.
+struct TLayoutSaved {
+    bool listedAnew = false;
+};
+
+struct TChooser;
+
+// The files found beside the program and the layout the next game uses, with the commands
+// that read and write layouts (layouts/layout_commands.cpp). LayoutNumber and
 // LayoutCount stay in TBoardState, which the rest of the game reads.
 struct LayoutCatalog {
     std::filesystem::path ProgramDir;
@@ -48,22 +67,23 @@ struct LayoutCatalog {
     // The file that layout n is read from: its caption, plus the extension for the .lay format.
     std::filesystem::path FileOfLayout(int number) const;
     std::filesystem::path FileOfMusic(int number) const;
-};
 
-// What the window does after a layout was read: show `statusText` in the status line and,
-// when `beginGame` is set, start a classic game (BeginGame).
-struct TLayoutLoaded {
-    std::string statusText;
-    bool beginGame = false;
+    // Start-up discovery: fills the catalog, LayoutCount and LayoutNumber, settles the music
+    // number and the current layout file. Throws MissingFilesError naming an empty folder.
+    void LoadFiles(TBoardState& state);
+    // The layout readers. They throw FileError (LayoutFileError for a file that is no layout)
+    // or, except at start-up, LayoutError for cells no deal takes, and then change nothing.
+    TLayoutLoaded RunLayout(const std::filesystem::path& file, TBoardState& state);
+    TLayoutLoaded RunCurrentLayout(TBoardState& state);   // LayoutFile, by its extension
+    TLayoutLoaded LoadStartupLayout(TBoardState& state);  // RunCurrentLayout at start-up
+    // A Layout menu entry 1..LayoutCount, .lay or .shp: its file, number and check mark
+    // become current once it was read and accepted.
+    TLayoutLoaded LoadlayoutClick(int number, TBoardState& state);
+    // Writes LayoutMap and LayoutName to LayoutFile (the window asks a name when it is empty).
+    TLayoutSaved SaveLayout(TBoardState& state);
+    // "Play this layout": false when the chooser has read no layout; throws LayoutError,
+    // changing nothing, when no deal takes its cells.
+    bool PlayChosenLayout(const TChooser& chooser, TBoardState& state);
 };
-
-// What the window does after SaveLayout: when `listedAnew`, append a Layout menu entry for
-// the last layout of the catalog and read its hall-of-fame entries (without lengthening).
-// Either way the check mark goes to LayoutNumber.
-struct TLayoutSaved {
-    bool listedAnew = false;
-};
-
-struct TChooser;
 
 }  // namespace ribaku

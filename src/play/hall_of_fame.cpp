@@ -1,8 +1,9 @@
 // The hall of fame's rules: a time entering a hall, the hall page's list, the message of a
-// new entry and its renaming.
+// new entry and its renaming, the file, and the side panel.
 #include "play/hall_of_fame.h"
 
 #include "core/board_state.h"
+#include "play/hall_file.h"
 #include "play/time_text.h"
 
 namespace ribaku {
@@ -11,6 +12,10 @@ namespace {
 constexpr int kVariantHalls[] = {kRiversEasyNumber, kRiversHardNumber, kMemoryEasyNumber,
                                  kMemoryHardNumber};
 constexpr int kNameLength = 8;
+
+std::filesystem::path HallFilePath(const LayoutCatalog& catalog) {
+    return catalog.ProgramDir / "Hallfame.ini";
+}
 
 }  // namespace
 
@@ -59,6 +64,45 @@ void THallOfFame::RenameNewEntry(int hallIndex, const std::string& player) {
     std::string entry = HallTable.Entry(hallIndex, rank);
     entry.replace(0, kNameLength, HallNameField(player));
     HallTable.SetEntry(hallIndex, rank, entry);
+}
+
+void THallOfFame::Load(const LayoutCatalog& catalog) {
+    FileRead = false;
+    ReadHallFile(HallFilePath(catalog), HallTable, HallSections(catalog.LayoutNames), true);
+    FileRead = true;
+}
+
+// A file that could not be read at start-up keeps every section it has: the halls in memory
+// then hold defaults where the file may hold entries.
+void THallOfFame::Write(const LayoutCatalog& catalog) {
+    WriteHallFile(HallFilePath(catalog), HallTable, HallSections(catalog.LayoutNames), !FileRead);
+}
+
+void THallOfFame::LoadLayoutHall(const LayoutCatalog& catalog, int number) {
+    const THallSection section{number, HallSectionName(catalog.Layout(number).caption)};
+    ReadHallFile(HallFilePath(catalog), HallTable, {section}, false);
+}
+
+THallPanel THallOfFame::Panel(int hallIndex, const Options& options, bool emptyPanel,
+                              bool playerClocks) const {
+    THallPanel panel;
+    panel.shown = options.ShowHallFame;
+    if (!panel.shown) return panel;
+    panel.empty = emptyPanel;
+    if (panel.empty) return panel;
+    const int shift = playerClocks ? 20 : options.ShowCurrentTile ? 10 : -20;
+    panel.hallOf = TPanelText{"HALL OF", 21, 50 - shift};
+    panel.fame = TPanelText{"FAME", 31, 70 - shift};
+    if (!IsHallIndex(hallIndex)) return panel;
+    for (int rank = 1; rank <= kHallRanks; ++rank) {
+        const THallFields fields = HallTable.Fields(hallIndex, rank);
+        panel.lines.push_back(THallPanelLine{
+            TPanelText{fields.name, 15, 27 * rank + 81 - shift},
+            TPanelText{MinutesSeconds(fields.total), 39, 27 * rank + 94 - shift},
+            rank == HallNewRank,
+        });
+    }
+    return panel;
 }
 
 }  // namespace ribaku

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/options.h"
+#include "layouts/catalog.h"
 #include "play/hall_table.h"
 
 namespace ribaku {
@@ -51,8 +53,8 @@ struct THallList {
 int HallItemOfIndex(int hallIndex, int layoutCount);
 int HallIndexOfItem(int item, int layoutCount);
 
-// The hall of fame while the program runs: the table, and what the side panel and the
-// hall page of the help dialog need to know about the last entry.
+// The hall of fame while the program runs: the table, its file "Hallfame.ini" beside the
+// program, and what the side panel and the hall page of the help dialog show.
 struct THallOfFame {
     THallTable HallTable;
     int32_t HallNewRank = 0;        // rank of the entry added last, drawn bold italic
@@ -71,6 +73,17 @@ struct THallOfFame {
     std::string RankMessage(int hallIndex, const std::string& player) const;
     // The new entry of hall `hallIndex` takes the player's new name.
     void RenameNewEntry(int hallIndex, const std::string& player);
+
+    // The file is read after the catalog was filled and written when the program closes;
+    // both throw FileError, and a failed write leaves the file as it was.
+    void Load(const LayoutCatalog& catalog);   // LoadHallOfFame
+    void Write(const LayoutCatalog& catalog);  // WriteHallOfFame
+    // A layout saved under a new number: its hall from the file, short entries as they are.
+    void LoadLayoutHall(const LayoutCatalog& catalog, int number);
+    // What the side panel draws for hall `hallIndex`: nothing for the layout editor
+    // (`emptyPanel`), room above for the players' clocks or below for the current-tile box.
+    THallPanel Panel(int hallIndex, const Options& options, bool emptyPanel,
+                     bool playerClocks) const;  // PanelHOF
 };
 
 }  // namespace ribaku

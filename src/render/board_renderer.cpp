@@ -52,11 +52,8 @@ void BoardRenderer::Redraw() {
         // Nothing outside the damage changes, so the back buffer always equals a full redraw.
         painter.setClipRect(pixels);
         BitBlt(painter, pixels.topLeft(), background_.BackgroundBitmap(), pixels, Rop::Copy);
-        if (game_.state.GameMode == gmClicks) {
-            if (RedrawClicks) RedrawClicks(painter);
-        } else {
-            DrawTiles(painter);
-        }
+        const BoardMode* kind = game_.Kind();
+        if (!kind || kind->Traits().drawsTiles) DrawTiles(painter);
     }
     CopyToScreen(pixels);
 }

@@ -64,8 +64,6 @@ public:
 
     // Told which rectangle of Screen() changed, so that the window repaints it.
     std::function<void(const QRect&)> screenChanged;
-    // The Clicks game draws its own board in place of the tiles.
-    std::function<void(QPainter&)> RedrawClicks;
 
 private:
     void RedrawArea(const TDamageRect& area);

@@ -9,7 +9,7 @@ namespace ribaku::render {
 namespace {
 
 // The rectangle (x + 1, y + 1)-(x + 39, y + 49) outlined with the pen centred on its sides.
-void OutlineRect(QPainter& painter, QPoint face, const Game::THighlightPen& pen) {
+void OutlineRect(QPainter& painter, QPoint face, const THighlightPen& pen) {
     const QColor colour(pen.red, pen.green, pen.blue);
     const int before = (pen.width - 1) / 2;
     const int left = face.x() + 1 - before;
@@ -38,7 +38,9 @@ void BoardRenderer::ShowIt(QPainter& painter, int c, int r, int l, int tile) {
     if (!DamageRect.IsWholeBoard() && OutsideDamage(X, Y)) return;
     const QPoint face = QPoint(X, Y) - kBoardShift;
 
-    const bool editor = s.GameMode == gmEditor;
+    const BoardMode* kind = game_.Kind();
+    const bool editor = kind && kind->Traits().editsLayout;
+    const bool faceDown = kind && kind->Traits().facesHidden;
     const int faceNumber = TileFace(tile);
     const QPoint image =
         (editor || faceNumber == 0) ? QPoint(0, 0) : TileImageRect(faceNumber).topLeft();
@@ -51,7 +53,7 @@ void BoardRenderer::ShowIt(QPainter& painter, int c, int r, int l, int tile) {
     const bool selected = tile != 0 && (tile == s.Selected1 || tile == s.Selected2);
     const bool pointed = tile != 0 && tile == s.PointedTile;
     const bool colouredTile = game_.options.HighlightMode == THighlightMode::ColouredTile;
-    if (editor || (s.GameMode == gmMemory && !selected)) {
+    if (editor || (faceDown && !selected)) {
         DrawPlainFace(painter, face, s.EditCursor == TCellPos{c, r, l});
         if (!editor && pointed && !colouredTile) DrawOutline(painter, face);
     } else if (!s.PathFound) {

@@ -1,4 +1,5 @@
 #include "snapshot/snapshot_board.h"
+#include "play/moves.h"
 
 namespace ribaku::snapshot {
 namespace {
@@ -19,12 +20,12 @@ void TakeOffPairs(Game& game, const TPositionList& pairs, int count) {
 }
 
 void SelectFirstFreeTile(Game& game) {
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     if (game.state.FreeCount > 0) ClickTile(game, game.state.FreeList[1]);
 }
 
 void ShowFirstHint(Game& game) {
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     game.Hint();
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/help_dialog.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "render/tileset.h"
 #include "support/fake_view.h"
 

@@ -56,7 +56,7 @@ protected:
         window = std::make_unique<TRibaku>(folder.path());
         window->show();
         QCoreApplication::processEvents();
-        game().RandomSolitaireGame1Click();
+        game().NewGame();
     }
     Game& game() { return window->game(); }
     // The name line of the file of list line `line`, as the chooser shows it.

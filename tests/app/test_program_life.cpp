@@ -18,6 +18,7 @@
 #include "app/image_view.h"
 #include "app/ribaku_window.h"
 #include "app/welcome_panel.h"
+#include "play/moves.h"
 #include "program_folder.h"
 
 namespace ribaku {
@@ -189,7 +190,7 @@ TEST_F(Life, ThePointerOutlineGoesWhenThePointerLeavesTheBoard) {
     const QImage unmarked = w->renderer().Screen().copy();
     const TBoardState& s = w->game().state;
     int tile = 1;
-    while (!w->game().IsTileFree(tile))
+    while (!IsTileFree(s, w->game().options, tile))
         ++tile;
     const TCellPos& p = s.TilePos[tile];
     // The face's centre, in the board picture's pixels.

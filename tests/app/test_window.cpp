@@ -173,6 +173,20 @@ TEST_F(Window, StatusCaptionsToggleTheirMenuEntries) {
     EXPECT_FALSE(w->action("&Show Time Left")->isChecked());
 }
 
+// The drawing options are bindings of the window: the board shows the change at once.
+TEST_F(Window, TheShadowsToggleRedrawsTheBoardAtOnce) {
+    auto w = Start();
+    QTest::mouseClick(w->welcomePanel()->classic, Qt::LeftButton);
+    const QImage withShadows = w->renderer().Screen().copy();
+    w->action("Enable 3D shadows on tilesets")->trigger();
+    EXPECT_FALSE(w->game().options.Shadows);
+    EXPECT_FALSE(w->action("Enable 3D shadows on tilesets")->isChecked());
+    EXPECT_NE(w->renderer().Screen(), withShadows);
+    w->action("Show Current Tile")->trigger();
+    EXPECT_TRUE(w->game().options.ShowCurrentTile);
+    EXPECT_TRUE(w->action("Show Current Tile")->isChecked());
+}
+
 TEST_F(Window, ClassicButtonStartsAGameOnTheCurrentLayout) {
     auto w = Start();
     QTest::mouseClick(w->welcomePanel()->classic, Qt::LeftButton);
@@ -230,7 +244,7 @@ TEST_F(Window, TheChooserOpensOnItsFirstLineAndCancelChangesNothing) {
     // Playing its last line (a shape layout) makes that layout current.
     chooser.layoutList()->setCurrentRow(chooser.layoutList()->count() - 1);
     emit chooser.layoutList()->itemClicked(chooser.layoutList()->currentItem());
-    ASSERT_TRUE(w->game().PlayChosenLayout(chooser.chosen()));
+    ASSERT_TRUE(w->game().catalog.PlayChosenLayout(chooser.chosen(), w->game().state));
     EXPECT_EQ(w->game().state.LayoutNumber, w->game().state.LayoutCount);
 }
 

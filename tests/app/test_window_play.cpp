@@ -8,6 +8,7 @@
 #include "app/ribaku_window.h"
 #include "core/deal.h"
 #include "program_folder.h"
+#include "play/moves.h"
 
 namespace ribaku {
 namespace {
@@ -35,8 +36,8 @@ protected:
 
 TEST_F(WindowPlay, ClickingAFreePairOnTheBoardRemovesIt) {
     Game& game = window->game();
-    game.RandomSolitaireGame1Click();
-    game.IsItFree();
+    game.NewGame();
+    CountMoves(game.state, game.options);
     int a = 0, b = 0;
     for (int i = 1; i < game.state.FreeCount && !a; ++i)
         if (TilesMatch(game.state.FreeList[i], game.state.FreeList[i + 1])) {

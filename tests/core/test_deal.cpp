@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/deal.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 #include "support/board_checks.h"
 #include "support/fake_view.h"

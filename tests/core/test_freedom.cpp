@@ -62,16 +62,9 @@ TEST_F(Freedom, VerticalRuleLooksAboveAndBelowInstead) {
     EXPECT_FALSE(IsFreeVertical(s, 1));
 }
 
-TEST_F(Freedom, RemovedTilesAreNeverFreeExceptInRiversAndEditor) {
+TEST_F(Freedom, RemovedTilesAreNeverFree) {
     EXPECT_FALSE(IsFree(s, 7));
     EXPECT_FALSE(IsFreeVertical(s, 7));
-    s.GameMode = gmRivers;
-    EXPECT_TRUE(IsFree(s, 7));
-    EXPECT_TRUE(IsFreeVertical(s, 7));
-    s.GameMode = gmEditor;
-    EXPECT_TRUE(IsFree(s, 7));
-    s.GameMode = gmMemory;
-    EXPECT_FALSE(IsFree(s, 7));
 }
 
 TEST_F(Freedom, EdgeTilesSeeEmptyCellsBeyondTheBoard) {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/board_checks.h"
 #include "support/fake_view.h"
 #include "support/fixture_layouts.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 #include "layouts/chooser.h"
 #include "layouts/layout_test_files.h"
@@ -84,25 +84,25 @@ TEST_F(Chooser, AFileThatCannotBeReadKeepsThePreviewAndItsLine) {
 }
 
 TEST_F(Chooser, PlayingMakesThePreviewedLayoutCurrent) {
-    EXPECT_FALSE(game.PlayChosenLayout(chooser));  // nothing previewed: nothing changes
+    EXPECT_FALSE(game.catalog.PlayChosenLayout(chooser, game.state));  // nothing previewed: nothing changes
     EXPECT_EQ(game.state.LayoutNumber, 2);
 
     PreviewChooserLine(chooser, game.catalog, 2);
-    EXPECT_TRUE(game.PlayChosenLayout(chooser));
+    EXPECT_TRUE(game.catalog.PlayChosenLayout(chooser, game.state));
     EXPECT_EQ(game.state.LayoutNumber, 3);
     EXPECT_EQ(game.state.LayoutMap, chooser.ChooserMap);
     EXPECT_EQ(game.catalog.LayoutFile, folder.path() / "Layouts" / "Wall.shp");
     EXPECT_EQ(game.catalog.LayoutName, chooser.LayoutN);
 
     PreviewChooserLine(chooser, game.catalog, 0);
-    EXPECT_TRUE(game.PlayChosenLayout(chooser));
+    EXPECT_TRUE(game.catalog.PlayChosenLayout(chooser, game.state));
     EXPECT_EQ(game.catalog.LayoutFile, folder.path() / "Layouts" / "Arena.lay");
     EXPECT_EQ(game.catalog.LayoutName, "The arena");
 
     // A layout no deal takes is previewed, but playing it changes nothing.
     PreviewChooserLine(chooser, game.catalog, 3);
     EXPECT_EQ(chooser.LayoutN, "Three");
-    EXPECT_THROW(game.PlayChosenLayout(chooser), LayoutError);
+    EXPECT_THROW(game.catalog.PlayChosenLayout(chooser, game.state), LayoutError);
     EXPECT_EQ(game.state.LayoutNumber, 1);
     EXPECT_EQ(game.catalog.LayoutName, "The arena");
     EXPECT_EQ(CountLayoutPositions(game.state.LayoutMap), 2);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "layouts/discovery.h"
 #include "layouts/hall_sections.h"
 #include "layouts/layout_file_error.h"
@@ -57,7 +57,7 @@ TEST(Discovery, ExtensionsMatchInAnyCaseAndTheFilesAreReadUnderTheirOwnNames) {
     Game game(view);
     game.catalog.ProgramDir = folder.path();
     game.state.LayoutNumber = -1;
-    game.LoadFiles();
+    game.catalog.LoadFiles(game.state);
 
     EXPECT_EQ(game.catalog.MusicNames, (std::vector<std::string>{"Autumn", "Night", "Rain"}));
     EXPECT_EQ(game.catalog.MusicNumber, 2);  // "Night" is still the default
@@ -70,7 +70,7 @@ TEST(Discovery, ExtensionsMatchInAnyCaseAndTheFilesAreReadUnderTheirOwnNames) {
               (std::vector<std::string>{"Arena", "Traditional", "Wall.SHP"}));
     EXPECT_EQ(game.state.LayoutNumber, 2);  // "Traditional" is still the default
     EXPECT_EQ(game.catalog.LayoutFile, layouts / "Traditional.LAY");
-    game.LoadStartupLayout();
+    game.catalog.LoadStartupLayout(game.state);
     EXPECT_EQ(game.catalog.LayoutName, "Tower");
 
     game.LoadlayoutClick(3);  // read as a shape layout
@@ -179,7 +179,7 @@ TEST(Discovery, LoadFilesSettlesTheCatalogAndTheLayoutNumbers) {
     Game game(view);
     game.catalog.ProgramDir = folder.path();
     game.state.LayoutNumber = -1;
-    game.LoadFiles();
+    game.catalog.LoadFiles(game.state);
 
     EXPECT_EQ(game.catalog.MusicNames, (std::vector<std::string>{"Dawn", "Night", "Rain"}));
     EXPECT_EQ(game.catalog.MusicNumber, 2);
@@ -192,7 +192,7 @@ TEST(Discovery, LoadFilesSettlesTheCatalogAndTheLayoutNumbers) {
     again.catalog.ProgramDir = folder.path();
     again.catalog.MusicNumber = 12;
     again.state.LayoutNumber = 12;
-    again.LoadFiles();
+    again.catalog.LoadFiles(again.state);
     EXPECT_EQ(again.catalog.MusicNumber, 3);
     EXPECT_EQ(again.state.LayoutNumber, 4);
     EXPECT_EQ(again.catalog.LayoutFile, folder.path() / "Layouts" / "Wall.shp");

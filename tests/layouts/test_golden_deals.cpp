@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "layouts/lay_format.h"
 #include "support/fake_view.h"
 

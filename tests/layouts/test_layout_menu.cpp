@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "core/file_io.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "core/layout_check.h"
 #include "layouts/chooser.h"
 #include "layouts/lay_format.h"
@@ -31,8 +31,8 @@ protected:
         folder.Write("Layouts/Wall.shp", testing::JoinCrLf(testing::ShpLines()));
         game.catalog.ProgramDir = folder.path();
         game.state.LayoutNumber = -1;
-        game.LoadFiles();
-        game.LoadStartupLayout();
+        game.catalog.LoadFiles(game.state);
+        game.catalog.LoadStartupLayout(game.state);
     }
     std::filesystem::path Layouts() const { return folder.path() / "Layouts"; }
 
@@ -52,7 +52,7 @@ TEST_F(LayoutMenu, StartupLoadsTheCurrentLayoutWithoutAGame) {
     EXPECT_FALSE(game.catalog.StartupLoading);
 
     game.catalog.StartupLoading = true;
-    const TLayoutLoaded loaded = game.RunLayout(Layouts() / "Crab.lay");
+    const TLayoutLoaded loaded = game.catalog.RunLayout(Layouts() / "Crab.lay", game.state);
     EXPECT_FALSE(loaded.beginGame);
     EXPECT_EQ(loaded.statusText, "Welcome to Ribaku 5.36 !");
 }
@@ -79,7 +79,7 @@ TEST_F(LayoutMenu, ShapeEntriesAreReadAsShapesAndNamedByTheirPath) {
     EXPECT_EQ(game.catalog.LayoutFile, Layouts() / "Wall.shp");
 
     game.state.LayoutMap = TLayoutMap{};
-    game.RunCurrentLayout();  // by its extension
+    game.catalog.RunCurrentLayout(game.state);  // by its extension
     EXPECT_EQ(CountLayoutPositions(game.state.LayoutMap), 144);
 }
 
@@ -185,12 +185,12 @@ TEST_F(LayoutMenu, NoOtherWayMakesARefusedLayoutCurrent) {
     const std::filesystem::path noise =
         folder.Write("Layouts/Noise.lay", LayBytes("Ribaku 3.0", "Noise", CellLine({4})));
     const TLayoutMap before = game.state.LayoutMap;
-    EXPECT_THROW(game.RunLayout(noise), LayoutError);
+    EXPECT_THROW(game.catalog.RunLayout(noise, game.state), LayoutError);
     TChooser chooser;
     chooser.ChooserMap = ReadLayFile(noise).map.value();
     chooser.LayoutN = "Noise";
     chooser.line = 1;
-    EXPECT_THROW(game.PlayChosenLayout(chooser), LayoutError);
+    EXPECT_THROW(game.catalog.PlayChosenLayout(chooser, game.state), LayoutError);
     EXPECT_EQ(game.state.LayoutMap, before);
     EXPECT_EQ(game.state.LayoutNumber, 1);
     EXPECT_EQ(game.catalog.LayoutName, "The arena");
@@ -198,7 +198,7 @@ TEST_F(LayoutMenu, NoOtherWayMakesARefusedLayoutCurrent) {
 
 TEST_F(LayoutMenu, StartupClearsItsFlagEvenWhenTheLayoutIsRefused) {
     folder.Write("Layouts/Arena.lay", "Ribaku 3.0\nLF only\n");
-    EXPECT_THROW(game.LoadStartupLayout(), LayoutFileError);
+    EXPECT_THROW(game.catalog.LoadStartupLayout(game.state), LayoutFileError);
     EXPECT_FALSE(game.catalog.StartupLoading);
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
-#include "core/game.h"
+#include "game/game.h"
 #include "layouts/lay_format.h"
 #include "layouts/layout_file_error.h"
 #include "layouts/layout_test_files.h"

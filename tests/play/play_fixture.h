@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/fake_view.h"
 
 namespace ribaku::testing {

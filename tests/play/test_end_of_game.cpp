@@ -2,6 +2,7 @@
 
 #include "play/play_fixture.h"
 #include "play/time_text.h"
+#include "variants/two_player_mode.h"
 
 namespace ribaku {
 namespace {
@@ -113,16 +114,25 @@ TEST_F(EndOfGame, APauseNeverEndsAnUnfinishedGame) {
     EXPECT_FALSE(game.state.GameOverDone);
 }
 
-TEST_F(EndOfGame, TwoPlayersGetTheirVerdictAndNoHallEntry) {
-    int verdicts = 0;
-    game.variants.TwoPlayerVerdict = [&] { ++verdicts; };
+TEST_F(EndOfGame, TwoPlayersGetTheirVerdictOnceAndNoHallEntry) {
+    struct VerdictCounter : TwoPlayerMode {
+        int verdicts = 0;
+        bool GiveVerdict(PlayContext& play) override {
+            ++verdicts;
+            return TwoPlayerMode::GiveVerdict(play);
+        }
+    };
+    auto kind = std::make_unique<VerdictCounter>();
+    const VerdictCounter& counter = *kind;
+    game.kinds.Install(std::move(kind));
     game.state.GameMode = gmTwoPlayers;
     WinAt(100);
-    EXPECT_EQ(verdicts, 1);
+    EXPECT_EQ(counter.verdicts, 1);
     EXPECT_EQ(game.state.GameMode, gmGameOver);
     EXPECT_TRUE(game.hall.HallTable.HoldsOnlyDefaults(2));
+    EXPECT_EQ(view.Count("CallHelp 6"), 0);
     Ticks(5);
-    EXPECT_EQ(verdicts, 1);
+    EXPECT_EQ(counter.verdicts, 1);
 }
 
 // A whole game as a player clears it: every pair of a winnable specific deal clicked in the

@@ -251,16 +251,23 @@ protected:
         game.state.LayoutNumber = 2;
         game.options.PlayerName = "Ann";
     }
+
+    // What the end of a game enters: the time with its penalty, into the current hall.
+    void EnterGameTime() {
+        const TBoardState& s = game.state;
+        game.hall.Enter(s.LayoutNumber, s.ElapsedSeconds + s.PenaltySeconds, s.PenaltySeconds,
+                        game.options.PlayerName);
+    }
 };
 
 TEST_F(Hall, TheGameEntersItsTimeAndPenaltyIntoTheHallOfItsLayoutOrVariant) {
     game.state.ElapsedSeconds = 250;
     game.state.PenaltySeconds = 50;
-    game.AddHall();
+    EnterGameTime();
     EXPECT_EQ(game.hall.HallNewRank, 2);  // 300 with 50 penalty goes after 300 with none
     EXPECT_EQ(game.hall.HallTable.Entry(2, 2), "Ann       300   50");
     game.state.LayoutNumber = kRiversHardNumber;
-    game.AddHall();
+    EnterGameTime();
     EXPECT_EQ(game.hall.HallTable.Entry(kRiversHardNumber, 2), "Ann       300   50");
 }
 
@@ -326,7 +333,7 @@ TEST_F(Hall, ResettingAHallAsksFirst) {
 
 TEST_F(Hall, TheNameBoxRenamesTheNewEntry) {
     game.state.ElapsedSeconds = 100;
-    game.AddHall();
+    EnterGameTime();
     game.HallEdit1Change("Annabel");
     EXPECT_EQ(game.hall.HallTable.Entry(2, 1), "Annabel   100    0");
     game.HallEdit1Change(" Bo");
@@ -343,25 +350,23 @@ TEST_F(Hall, TheFileIsReadAfterTheLayoutsAndWrittenAtTheEnd) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     game.catalog.ProgramDir = dir;
-    game.LoadHallOfFame();  // no file yet: defaults
+    game.hall.Load(game.catalog);  // no file yet: defaults
     EXPECT_TRUE(game.hall.HallTable.HoldsOnlyDefaults(1));
     game.state.LayoutNumber = 1;
     game.state.ElapsedSeconds = 200;
-    game.AddHall();
-    game.WriteHallOfFame();
+    EnterGameTime();
+    game.hall.Write(game.catalog);
 
     Game again(view);
     again.catalog = game.catalog;
-    again.LoadHallOfFame();
+    again.hall.Load(again.catalog);
     EXPECT_EQ(again.hall.HallTable.Entry(1, 1), "Ann       200    0");
-    again.LoadLayoutHall(1);
+    again.hall.LoadLayoutHall(again.catalog, 1);
     EXPECT_EQ(again.hall.HallTable.Entry(1, 1), "Ann       200    0");
     fs::remove_all(dir);
 }
 
-TEST_F(Hall, TheOptionsPageTakesANameAndOnlyGameNumbersFromOneToTheLargest) {
-    game.PlayerNameChange("Zed");
-    EXPECT_EQ(game.options.PlayerName, "Zed");
+TEST_F(Hall, TheOptionsPageTakesOnlyGameNumbersFromOneToTheLargest) {
     game.state.GameSeed = 5;
     EXPECT_EQ(game.RandomSeedChange("1"), GameNumberText::Accepted);
     EXPECT_EQ(game.RandomSeedChange("12"), GameNumberText::Accepted);
@@ -386,7 +391,7 @@ TEST_F(Hall, ShowingThePanelRepaintsItAndTheHallCommandOpensItsPage) {
     EXPECT_EQ(view.Count("ShowPanelHOF"), 1);
     Click(1);
     EXPECT_FALSE(game.hall.HallPanelDirty);
-    game.ShowScores();
+    game.CallHelp(HelpPage::HallOfFame);
     EXPECT_EQ(view.Count("CallHelp 6"), 1);
 }
 

@@ -6,6 +6,7 @@
 #include "play/play_fixture.h"
 #include "support/board_checks.h"
 #include "support/fixture_layouts.h"
+#include "play/moves.h"
 
 namespace ribaku {
 namespace {
@@ -39,34 +40,39 @@ protected:
 
 TEST_F(Moves, FourFreeTilesOfOneKindCountThreeMoves) {
     PlaceApart({1, 2, 3, 4, 5, 9});
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     EXPECT_EQ(game.state.FreeCount, 6);
     EXPECT_EQ(game.state.MovesLeft, 3);
     Place(10, 2, 12);  // kind 2, free too: one more move
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     EXPECT_EQ(game.state.MovesLeft, 4);
 }
 
-TEST_F(Moves, TheCountFollowsTheVerticalRuleAndOnlyRunsInMatchingModes) {
+TEST_F(Moves, TheCountFollowsTheVerticalRuleAndOnlyRunsInKindsThatTakeFreePairs) {
     // 1 and 2 lie hemmed in between 3 and 4 on the left and right, open above and below.
     Place(3, 2, 10);
     Place(1, 4, 10);
     Place(2, 6, 10);
     Place(4, 8, 10);
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     EXPECT_EQ(game.state.MovesLeft, 1);  // 3 and 4
     game.options.Vertical = true;
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     EXPECT_EQ(game.state.MovesLeft, 3);
-    game.state.GameMode = gmMemory;
-    game.state.MovesLeft = 77;
-    game.IsItFree();
-    EXPECT_EQ(game.state.MovesLeft, 77);
+    for (TGameMode mode : {gmRivers, gmMemory}) {
+        game.state.GameMode = mode;
+        game.state.MovesLeft = 77;
+        game.WriteScore();
+        EXPECT_EQ(game.state.MovesLeft, 77);
+    }
+    game.state.GameMode = gmTwoPlayers;
+    game.WriteScore();
+    EXPECT_EQ(game.state.MovesLeft, 3);
 }
 
 TEST_F(Moves, ThreeHintsWithTwoMovesShowPairOneTwoOneAndCostFortySecondsEach) {
     PlaceApart({6, 1, 5, 2});
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     ASSERT_EQ(game.state.MovesLeft, 2);
     game.Hint();
     EXPECT_EQ(std::pair(game.state.HintTile1, game.state.HintTile2), std::pair(1, 2));
@@ -80,11 +86,11 @@ TEST_F(Moves, ThreeHintsWithTwoMovesShowPairOneTwoOneAndCostFortySecondsEach) {
 
 TEST_F(Moves, NoHintWithoutAMoveOrOutsideTheClassicGame) {
     PlaceApart({1, 5});
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     game.Hint();
     EXPECT_EQ(game.state.HintTile1, 0);
     Place(2, 2, 14);
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     game.state.GameMode = gmRivers;
     game.Hint();
     EXPECT_EQ(game.state.HintTile1, 0);
@@ -125,7 +131,7 @@ TEST_F(Moves, BackDoesNothingBeforeTheFirstPairAfterTheLastOrOnAShortLayout) {
     // A layout of four positions starts with TilesLeft 4 of TileTotal 144; the history above
     // its depth holds pairs of the game before, which must not come back.
     game.state.LayoutMap = testing::RowFixture(4);
-    game.RandomSolitaireGame1Click();
+    game.NewGame();
     game.state.History[138] = TTileSlot{57, TCellPos{10, 10, 1}};
     game.state.History[139] = TTileSlot{58, TCellPos{14, 10, 1}};
     const TBoardState shortGame = game.state;
@@ -155,10 +161,11 @@ TEST_F(Moves, RestartPutsEveryPairBackAndStartsTheClockAgain) {
     EXPECT_EQ(view.timeText, "00:00");
 }
 
+// Each kind without undo refuses it, whatever the history holds.
 TEST_F(Moves, BackAndRestartOnlyInTheClassicGameAndRivers) {
     StartWinnableDeal();
     ClickBuildPair(1);
-    for (TGameMode mode : {gmTwoPlayers, gmMemory, gmPaused, gmWelcome}) {
+    for (TGameMode mode : {gmTwoPlayers, gmMemory, gmClicks, gmEditor, gmPaused, gmWelcome}) {
         game.state.GameMode = mode;
         game.Back();
         game.Restart();
@@ -211,7 +218,7 @@ TEST_F(Moves, AWinnableShuffleLeavesAClearableBoardWithTheSameRules) {
     EXPECT_EQ(OccupiedCells(), cells);
     EXPECT_EQ(game.state.HintTile1, 0);
     EXPECT_EQ(game.state.Selected1, 0);
-    game.IsItFree();
+    CountMoves(game.state, game.options);
     const int moves = game.state.MovesLeft;
     EXPECT_GT(moves, 0);
     EXPECT_EQ(game.state.PenaltySeconds, 10 * moves);

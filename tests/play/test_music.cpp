@@ -5,7 +5,7 @@
 #include <fstream>
 #include <set>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/fake_view.h"
 
 namespace ribaku {
@@ -69,13 +69,13 @@ protected:
         for (const std::string& name : game.catalog.MusicNames) {
             std::ofstream(programDir / "Musics" / (name + ".mid")) << "MThd";
         }
-        game.Media = &player;
+        game.music.Media = &player;
     }
 
     // The window's timer, a number of ticks of 50 ms.
     void Ticks(int count) {
         for (int i = 0; i < count; ++i)
-            game.MediaNotify();
+            game.music.MediaNotify();
     }
 
     std::filesystem::path programDir;
@@ -85,34 +85,34 @@ protected:
 };
 
 TEST_F(Music, StartupPlaysTheSelectedPiece) {
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     EXPECT_EQ(player.piece, "Night");
     EXPECT_EQ(player.state, MusicState::Playing);
     EXPECT_EQ(view.Count("CheckMusic 2"), 1);
-    EXPECT_TRUE(game.MusicButtonEnabled());
+    EXPECT_TRUE(game.music.MusicButtonEnabled());
 }
 
 TEST_F(Music, WithoutAutomaticStartThePieceWaitsPausedForTheMusicButton) {
     game.options.StartMusic = false;
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     EXPECT_EQ(player.piece, "Night");
     EXPECT_EQ(player.state, MusicState::Paused);
-    game.SetMusicClick();
+    game.music.SetMusicClick();
     EXPECT_EQ(player.state, MusicState::Playing);
-    game.SetMusicClick();
+    game.music.SetMusicClick();
     EXPECT_EQ(player.state, MusicState::Paused);
 }
 
 TEST_F(Music, WithMusicOffStartupOpensNothingAndTheButtonIsDisabled) {
     game.options.PlayMusic = false;
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     EXPECT_TRUE(player.calls.empty());
     EXPECT_EQ(player.state, MusicState::Closed);
-    EXPECT_FALSE(game.MusicButtonEnabled());
+    EXPECT_FALSE(game.music.MusicButtonEnabled());
 }
 
 TEST_F(Music, APieceLoopsToItsStartWhenRandomMusicIsOff) {
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     player.position = FakeMusicPlayer::kLength - 1;
     const uint32_t seed = game.random.RandomState;
     Ticks(3);
@@ -128,8 +128,8 @@ TEST_F(Music, APieceLoopsToItsStartWhenRandomMusicIsOff) {
 }
 
 TEST_F(Music, APausedPieceAtItsEndStaysPaused) {
-    game.StartMusicAtStartup();
-    game.SetMusicClick();
+    game.music.StartMusicAtStartup();
+    game.music.SetMusicClick();
     player.position = FakeMusicPlayer::kLength;
     Ticks(2);
     EXPECT_EQ(player.state, MusicState::Paused);
@@ -138,7 +138,7 @@ TEST_F(Music, APausedPieceAtItsEndStaysPaused) {
 
 TEST_F(Music, WithRandomMusicOnARandomPieceFollowsDrawnFromTheGamesGenerator) {
     game.options.RandomMusic = true;
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     game.random.RandomState = 987654321u;
     for (int round = 0; round < 6; ++round) {
         TRandom expected = game.random;
@@ -154,29 +154,29 @@ TEST_F(Music, WithRandomMusicOnARandomPieceFollowsDrawnFromTheGamesGenerator) {
 }
 
 TEST_F(Music, TurningRandomMusicOnStartsARandomPieceAtOnceAndOffKeepsIt) {
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     TRandom expected = game.random;
     const int next = static_cast<int>(expected.RandomBelow(3)) + 1;
-    game.RandomMusicClick();
+    game.music.RandomMusicClick();
     EXPECT_TRUE(game.options.RandomMusic);
     EXPECT_EQ(game.catalog.MusicNumber, next);
     EXPECT_EQ(player.piece, game.catalog.MusicNames[next - 1]);
 
     const size_t calls = player.calls.size();
-    game.RandomMusicClick();
+    game.music.RandomMusicClick();
     EXPECT_FALSE(game.options.RandomMusic);
     EXPECT_EQ(player.calls.size(), calls);
     EXPECT_EQ(player.state, MusicState::Playing);
 }
 
 TEST_F(Music, ChoosingAPieceWhileMusicIsOffOnlyMovesTheCheckMark) {
-    game.StartMusicAtStartup();
-    game.PlayMusicClick();
+    game.music.StartMusicAtStartup();
+    game.music.PlayMusicClick();
     EXPECT_FALSE(game.options.PlayMusic);
-    EXPECT_FALSE(game.MusicButtonEnabled());
+    EXPECT_FALSE(game.music.MusicButtonEnabled());
     EXPECT_EQ(player.state, MusicState::Stopped);
 
-    EXPECT_FALSE(game.LoadMidiClick(3));
+    EXPECT_FALSE(game.music.LoadMidiClick(3));
     EXPECT_EQ(game.catalog.MusicNumber, 3);
     EXPECT_EQ(view.calls.back(), "CheckMusic 3");
     EXPECT_EQ(player.OpenCount("Sakura"), 0);
@@ -184,34 +184,34 @@ TEST_F(Music, ChoosingAPieceWhileMusicIsOffOnlyMovesTheCheckMark) {
     Ticks(2);
     EXPECT_EQ(player.state, MusicState::Stopped) << "no end check while music is off";
 
-    game.PlayMusicClick();
-    EXPECT_TRUE(game.MusicButtonEnabled());
+    game.music.PlayMusicClick();
+    EXPECT_TRUE(game.music.MusicButtonEnabled());
     EXPECT_EQ(player.piece, "Sakura");
     EXPECT_EQ(player.state, MusicState::Playing);
 }
 
 TEST_F(Music, TheMusicButtonDoesNothingWithoutAPieceOpenOrWhileStopped) {
-    game.SetMusicClick();
+    game.music.SetMusicClick();
     EXPECT_EQ(player.state, MusicState::Closed);
     EXPECT_TRUE(player.calls.empty());
 
-    game.StartMusicAtStartup();
-    game.PlayMusicClick();
-    game.SetMusicClick();
+    game.music.StartMusicAtStartup();
+    game.music.PlayMusicClick();
+    game.music.SetMusicClick();
     EXPECT_EQ(player.state, MusicState::Stopped);
 
-    game.Media = nullptr;  // no player at all: everything stays silent
-    game.PlayMusicClick();
-    game.SetMusicClick();
+    game.music.Media = nullptr;  // no player at all: everything stays silent
+    game.music.PlayMusicClick();
+    game.music.SetMusicClick();
     Ticks(1);
     EXPECT_EQ(game.catalog.MusicNumber, 2);
 }
 
 TEST_F(Music, ADamagedPieceIsNotPlayedThePieceBeforeGoesOnAndThePlayerIsToldOnce) {
     player.damaged = {"Sakura"};
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     player.position = 700;
-    EXPECT_FALSE(game.LoadMidiClick(3));
+    EXPECT_FALSE(game.music.LoadMidiClick(3));
     EXPECT_EQ(player.piece, "Night");
     EXPECT_EQ(player.state, MusicState::Playing);
     EXPECT_EQ(player.position, 700);
@@ -234,9 +234,9 @@ TEST_F(Music, ADamagedPieceIsNotPlayedThePieceBeforeGoesOnAndThePlayerIsToldOnce
 }
 
 TEST_F(Music, AMissingPieceIsNotPlayedAndNothingIsSaid) {
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     std::filesystem::remove(programDir / "Musics" / "Dawn.mid");
-    EXPECT_FALSE(game.LoadMidiClick(1));
+    EXPECT_FALSE(game.music.LoadMidiClick(1));
     EXPECT_EQ(player.OpenCount("Dawn"), 0);
     EXPECT_EQ(player.piece, "Night");
     EXPECT_EQ(player.state, MusicState::Playing);
@@ -246,7 +246,7 @@ TEST_F(Music, AMissingPieceIsNotPlayedAndNothingIsSaid) {
 
 TEST_F(Music, APlayerThatCannotBeHeardSaysWhyWhenMusicStarts) {
     player.problem = "No General MIDI SoundFont found";
-    game.StartMusicAtStartup();
+    game.music.StartMusicAtStartup();
     EXPECT_EQ(game.status.StatusMessage, player.problem);
     EXPECT_EQ(player.state, MusicState::Playing);
 }

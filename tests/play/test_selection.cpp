@@ -2,6 +2,8 @@
 
 #include "play/hit_test.h"
 #include "play/play_fixture.h"
+#include "variants/rivers_mode.h"
+#include "variants/two_player_mode.h"
 
 namespace ribaku {
 namespace {
@@ -100,9 +102,10 @@ TEST_F(Selection, ClicksAreIgnoredWithoutAGameAndWhileAMemoryPairWaits) {
         Click(1);
         Click(1, TMouseButton::Right);
     }
-    game.state.GameMode = gmSolitaire;
+    game.state.GameMode = gmMemory;
     game.state.MemoryCountdown = 3;
     Click(1);
+    Click(1, TMouseButton::Right);
     EXPECT_TRUE(view.calls.empty());
     EXPECT_EQ(game.state.Selected1, 0);
 }
@@ -112,38 +115,52 @@ TEST_F(Selection, TheMiddleButtonSelectsLikeTheLeft) {
     EXPECT_EQ(game.state.Selected1, 1);
 }
 
+// The two-player game hands each removed pair to its turn rule, and nothing else.
 TEST_F(Selection, TwoPlayersPassTheTurnOnlyAfterARemovedPair) {
-    int turns = 0;
-    game.variants.PassTurn = [&] { ++turns; };
+    struct TurnCounter : TwoPlayerMode {
+        int turns = 0;
+        void AfterPair(PlayContext&) override { ++turns; }
+    };
+    auto kind = std::make_unique<TurnCounter>();
+    const TurnCounter& counter = *kind;
+    game.kinds.Install(std::move(kind));
     game.state.GameMode = gmTwoPlayers;
     Click(1);
     Click(13);  // another kind: no turn
-    EXPECT_EQ(turns, 0);
+    EXPECT_EQ(counter.turns, 0);
     Click(5);
     Click(13);
     Click(1);
     Click(2);
-    EXPECT_EQ(turns, 1);
+    EXPECT_EQ(counter.turns, 1);
     EXPECT_EQ(game.state.TilesLeft, 4);
 }
 
-TEST_F(Selection, RiversTakesThePairOnlyAlongAPathAndRecordsWhereTheFirstTileStarted) {
-    game.state.GameMode = gmRivers;
-    bool reachable = false;
-    game.variants.CanBeReached = [&](int second, int first) {
-        if (!reachable) return 0;
-        // The first tile slides next to the second before both go.
-        game.state.Board[game.state.TilePos[first]] = 0;
-        game.state.TilePos[first] = TCellPos{8, 6, 1};
-        game.state.Board[game.state.TilePos[first]] = static_cast<uint8_t>(first);
-        return second == 2 ? first : 0;
+// A kind's pair rule decides whether a matching pair goes; the history keeps where the
+// first tile started when the rule moved it on the way.
+TEST_F(Selection, APairGoesOnlyWhenTheKindLetsItAndTheHistoryKeepsWhereTheFirstTileStarted) {
+    struct SlidingRivers : RiversMode {
+        bool reachable = false;
+        int FirstTileOff(PlayContext& play, int first, int second) override {
+            if (!reachable) return 0;
+            // The first tile slides next to the second before both go.
+            TBoardState& s = play.state;
+            s.Board[s.TilePos[first]] = 0;
+            s.TilePos[first] = TCellPos{8, 6, 1};
+            s.Board[s.TilePos[first]] = static_cast<uint8_t>(first);
+            return second == 2 ? first : 0;
+        }
     };
+    auto kind = std::make_unique<SlidingRivers>();
+    SlidingRivers& rivers = *kind;
+    game.kinds.Install(std::move(kind));
+    game.state.GameMode = gmRivers;
     Click(10);  // every tile is free in Rivers
     Click(9);
     EXPECT_EQ(game.state.Selected1, 9);  // no path: the new tile is the only selection
     EXPECT_EQ(game.state.TilesLeft, 6);
 
-    reachable = true;
+    rivers.reachable = true;
     Click(1);
     Click(2);
     EXPECT_EQ(game.state.TilesLeft, 4);
@@ -151,10 +168,8 @@ TEST_F(Selection, RiversTakesThePairOnlyAlongAPathAndRecordsWhereTheFirstTileSta
     EXPECT_EQ(game.state.History[138].pos, (TCellPos{2, 2, 1}));
 }
 
-TEST_F(Selection, MemoryTurnsTwoTilesAndLeavesTheJudgementToTheTimer) {
+TEST_F(Selection, MemoryTurnsTwoTilesUpAndTakesNoClickForHalfASecond) {
     game.state.GameMode = gmMemory;
-    int judged = 0;
-    game.variants.JudgeMemoryPair = [&] { ++judged; };
     Click(9);  // face down, so freedom does not matter
     Click(9);  // the same tile again changes nothing
     EXPECT_EQ(game.state.MemoryCountdown, 0);
@@ -163,11 +178,13 @@ TEST_F(Selection, MemoryTurnsTwoTilesAndLeavesTheJudgementToTheTimer) {
     EXPECT_EQ(game.state.Selected2, 10);
     EXPECT_EQ(game.state.MemoryCountdown, 10);
     Click(1);  // ignored while the pair waits
-    EXPECT_EQ(game.state.Selected2, 10);
     Ticks(9);
-    EXPECT_EQ(judged, 0);
+    Click(1, TMouseButton::Right);
+    EXPECT_EQ(game.state.Selected2, 10);
     Ticks(1);
-    EXPECT_EQ(judged, 1);
+    EXPECT_EQ(game.state.MemoryCountdown, 0);
+    Click(1, TMouseButton::Right);
+    EXPECT_EQ(game.state.Selected1, 0);
 }
 
 TEST(HitTest, TheHigherLevelThenTheSmallerColumnThenTheLargerRowWins) {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "render/board_renderer.h"
 #include "support/fake_view.h"
 #include "synthetic_art.h"

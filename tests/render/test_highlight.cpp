@@ -1,13 +1,13 @@
 // The highlight options as the menus drive them.
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "game/game.h"
 #include "support/fake_view.h"
 
 namespace ribaku {
 namespace {
 
-using Pen = Game::THighlightPen;
+using Pen = THighlightPen;
 
 TEST(Highlight, RectangleModesSetTheirPenAndTheOthersKeepTheLastOne) {
     testing::FakeView view;
@@ -43,18 +43,6 @@ TEST(Highlight, ChangingTheModeTakesTheMarkOffThePointedTileAtOnce) {
         EXPECT_EQ(game.state.Selected1, 20);  // selections stay marked
         EXPECT_EQ(view.calls, std::vector<std::string>{"RedrawTile 17"});
     }
-}
-
-TEST(Highlight, TogglesRedrawWhatTheyChange) {
-    testing::FakeView view;
-    Game game(view);
-    game.ShadowsClick();
-    EXPECT_FALSE(game.options.Shadows);
-    EXPECT_EQ(view.calls, std::vector<std::string>{"FullRedraw"});
-
-    game.ShowCurrentTileClick();
-    EXPECT_TRUE(game.options.ShowCurrentTile);
-    EXPECT_EQ(view.Count("ShowPanelHOF"), 1);
 }
 
 TEST(RedrawHandsOver, EmptyBoardOfAGameUnderWayEndsItAndPauseHidesTheBoard) {

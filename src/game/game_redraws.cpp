@@ -1,14 +1,15 @@
-// The end of a game as every board redraw sees it: the result, and the hall of fame.
+// The board's redraws, each behind the end test, and the end of a game: the result and the
+// hall of fame. Drawing itself never calls the engine back.
 #include "game/game.h"
+#include "play/classic_mode.h"
 #include "play/time_text.h"
 
 namespace ribaku {
 
 bool Game::RedrawHandsOver() {
     if (hall.HallPanelDirty) view_.ShowPanelHOF();
-    if (state.TilesLeft == 0 && state.GameMode != gmEditor && state.ElapsedSeconds > 0) {
-        state.BoardFinished = true;
-    }
+    const BoardMode* kind = Kind();
+    if (kind ? kind->Finished(state) : BoardEmptied(state)) state.BoardFinished = true;
     if (!state.BoardFinished && state.GameMode != gmPaused) return false;
     GameOver();
     return true;
@@ -26,16 +27,16 @@ void Game::DrawPointedTile(int tile) {
     if (!RedrawHandsOver()) view_.RedrawHighlight(tile);
 }
 
-// Also reached by every redraw while paused, where it only keeps the board hidden: a pause
-// never ends an unfinished game.
+// A pause never ends an unfinished game.
 void Game::GameOver() {
     TBoardState& s = state;
     view_.ShowBackground();
-    if (s.GameMode == gmTwoPlayers) {
-        if (variants.TwoPlayerVerdict) variants.TwoPlayerVerdict();
+    BoardMode* kind = kinds.Find(s.GameMode);
+    if (kind && kind->GiveVerdict(play_)) {
         SetMode(gmGameOver);
     } else if (s.BoardFinished && !s.GameOverDone) {
         s.GameOverDone = true;
+        const int hallIndex = kind ? kind->HallIndex(s) : s.LayoutNumber;
         WriteScore();
         Stop();
         const int total = s.ElapsedSeconds + s.PenaltySeconds;
@@ -43,10 +44,8 @@ void Game::GameOver() {
         if (options.EnableHall) {
             message = "You WON ! Your time is : " + MinutesSeconds(total);
             SetMode(gmGameOver);
-            const int hallIndex = s.LayoutNumber;
-            if (IsHallIndex(hallIndex) &&
-                total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
-                AddHall();
+            if (IsHallIndex(hallIndex) && total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
+                hall.Enter(hallIndex, total, s.PenaltySeconds, options.PlayerName);
                 view_.ShowPanelHOF();
                 hall.HallFromGameOver = true;
                 CallHelp(HelpPage::HallOfFame);  // the dialog returns to the game-over mode
@@ -59,9 +58,18 @@ void Game::GameOver() {
     if (s.BoardFinished) s.PausedMode = gmGameOver;
 }
 
-void Game::AddHall() {
-    hall.Enter(state.LayoutNumber, state.ElapsedSeconds + state.PenaltySeconds,
-               state.PenaltySeconds, options.PlayerName);
+void Game::ColorHighlight() {
+    HighlightPen = PenOfMode(options.HighlightMode, HighlightPen);
+}
+
+// Every change of mode first takes the highlight off the tile under the pointer, so that
+// no outline of the old mode stays on the board.
+void Game::ChooseHighlight(THighlightMode mode) {
+    const int tile = state.PointedTile;
+    state.PointedTile = 0;
+    if (tile != 0) DrawTile(tile);
+    options.HighlightMode = mode;
+    ColorHighlight();
 }
 
 }  // namespace ribaku

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/game.h"
 #include "core/layout_check.h"
+#include "game/game.h"
 #include "support/fake_view.h"
 #include "support/fixture_layouts.h"
 
@@ -33,7 +33,7 @@ TEST_F(GameStart, AClassicGameResetsThePlayAndLeavesTheWelcomeScreen) {
     game.state.PenaltySeconds = 120;
     game.state.BoardFinished = true;
     game.status.NoMovesShown = true;
-    game.RandomSolitaireGame1Click();
+    game.NewGame();
     EXPECT_EQ(game.state.GameMode, gmSolitaire);
     EXPECT_EQ(view.Count("HideWelcome"), 1);
     EXPECT_EQ(game.state.TilesLeft, 144);
@@ -56,7 +56,7 @@ TEST_F(GameStart, ARandomSpecificGameAnnouncesItsNumberAndCanBeDealtAgain) {
     const auto board = game.state.TilePos;
 
     view.timeOfDay = TimeOfDay{17, 0, 0, 0};  // another time: the number decides, not the clock
-    game.RandomSolitaireGame1Click();
+    game.NewGame();
     EXPECT_FALSE(game.options.RandomSeed1);
     EXPECT_NE(game.state.TilePos, board);
     game.NewSpecificGame1Click();
@@ -79,7 +79,7 @@ TEST_F(GameStart, AfterAVariantTheCheckedClassicLayoutComesBack) {
 TEST_F(GameStart, ALayoutThatCannotBeDealtChangesNothing) {
     game.SetMode(gmWelcome);
     game.state.LayoutMap = testing::RowFixture(3);
-    EXPECT_THROW(game.RandomSolitaireGame1Click(), LayoutError);
+    EXPECT_THROW(game.NewGame(), LayoutError);
     EXPECT_EQ(game.state.GameMode, gmWelcome);
     EXPECT_EQ(view.Count("FullRedraw"), 0);
 }

@@ -1,0 +1,44 @@
+#include "play/classic_mode.h"
+
+#include <algorithm>
+
+#include "core/layout_check.h"
+#include "play/moves.h"
+#include "play/selection.h"
+
+namespace ribaku {
+
+const TKindTraits& ClassicMode::Traits() const {
+    static const TKindTraits traits;
+    return traits;
+}
+
+void ClassicMode::Click(PlayContext& play, int x, int y, TMouseButton button) {
+    if (button == TMouseButton::Right) {
+        DropSelection(play);
+    } else {
+        SelectAt(*this, play, x, y);
+    }
+}
+
+void ClassicMode::PointerMove(PlayContext& play, int x, int y) {
+    HoverAt(*this, play, x, y);
+}
+
+bool ClassicMode::MaySelect(const PlayContext& play, int tile) const {
+    return IsTileFree(play.state, play.options, tile);
+}
+
+bool ClassicMode::Finished(const TBoardState& state) const {
+    return BoardEmptied(state);
+}
+
+int ClassicMode::TilesDealt(const TBoardState& state) const {
+    return std::min(state.TileTotal, CountLayoutPositions(state.LayoutMap));
+}
+
+bool BoardEmptied(const TBoardState& state) {
+    return state.TilesLeft == 0 && state.ElapsedSeconds > 0;
+}
+
+}  // namespace ribaku

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "play/classic_mode.h"
+
+namespace ribaku {
+
+// Mah-Jongg Memory: the tiles lie face down; any two may be turned up, and the board takes
+// no click for the half second they stay up.
+class MemoryMode : public ClassicMode {
+public:
+    TGameMode Mode() const override { return gmMemory; }
+    const TKindTraits& Traits() const override;
+    void Click(PlayContext& play, int x, int y, TMouseButton button) override;
+    void Tick(PlayContext& play) override;
+    bool MaySelect(const PlayContext&, int) const override { return true; }
+};
+
+}  // namespace ribaku
