@@ -23,6 +23,17 @@ struct TKindTraits {
     bool editsLayout = false;      // the layout editor: no deal animation, no end of game
 };
 
+// A board played without the clock, and without the commands of a game against it.
+inline constexpr TKindTraits kUntimedBoard{
+    .clockRuns = false,
+    .timed = false,
+    .countsMoves = false,
+    .pauses = false,
+    .undoes = false,
+    .hints = false,
+    .shuffles = false,
+};
+
 // One kind of game: the few decisions in which the kinds differ. The classic game is the
 // model (play/classic_mode.h); each other kind changes what it must, in one file of its own,
 // and is created in the registry (variants/kind_registry.h). Points are relative to the

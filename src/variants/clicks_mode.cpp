@@ -5,16 +5,11 @@
 namespace ribaku {
 
 const TKindTraits& ClicksMode::Traits() const {
-    static const TKindTraits traits{
-        .clockRuns = false,
-        .timed = false,
-        .countsMoves = false,
-        .pauses = false,
-        .undoes = false,
-        .hints = false,
-        .shuffles = false,
-        .drawsTiles = false,
-    };
+    static const TKindTraits traits = [] {
+        TKindTraits untimed = kUntimedBoard;
+        untimed.drawsTiles = false;
+        return untimed;
+    }();
     return traits;
 }
 

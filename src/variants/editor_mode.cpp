@@ -3,16 +3,11 @@
 namespace ribaku {
 
 const TKindTraits& EditorMode::Traits() const {
-    static const TKindTraits traits{
-        .clockRuns = false,
-        .timed = false,
-        .countsMoves = false,
-        .pauses = false,
-        .undoes = false,
-        .hints = false,
-        .shuffles = false,
-        .editsLayout = true,
-    };
+    static const TKindTraits traits = [] {
+        TKindTraits untimed = kUntimedBoard;
+        untimed.editsLayout = true;
+        return untimed;
+    }();
     return traits;
 }
 
