@@ -33,8 +33,7 @@ void TRibaku::AddLayoutEntry(int number) {
 
 // The entry of the classic layout played, also while a variant keeps its number aside.
 void TRibaku::CheckLayoutEntry() {
-    const int number =
-        game_.state.LayoutNumber >= 100 ? game_.state.SavedLayoutNumber : game_.state.LayoutNumber;
+    const int number = game_.state.ClassicLayoutNumber();
     const QList<QAction*> entries = layoutGroup_->actions();
     for (int i = 0; i < entries.size(); ++i)
         entries[i]->setChecked(i + 1 == number);

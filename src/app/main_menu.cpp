@@ -86,7 +86,7 @@ void TRibaku::BuildNewMenu() {
     QMenu* menu = AddMenu("New");
     const QIcon newGlyph = tools_->glyph(Toolbar::New);
     AddCommand(menu, "Mah-Jongg Solitaire (Fully Random Game)", Qt::Key_F2, [this] {
-        game_.NewGame();
+        game_.RandomSolitaireGame1Click();
     })->setIcon(newGlyph);
     AddCommand(menu, "Mah-Jongg Solitaire (Random Specific Game)", {},
                [this] { game_.NewRandomSpecificGame1Click(); });
@@ -96,8 +96,12 @@ void TRibaku::BuildNewMenu() {
     AddCommand(menu, "Mah-Jongg Solitaire (2-Player Game)", Qt::SHIFT | Qt::Key_F2, {})
         ->setIcon(newGlyph);
     menu->addSeparator();
-    AddCommand(menu, "Mah-Jongg Rivers (Easy)", Qt::Key_F3, {})->setIcon(newGlyph);
-    AddCommand(menu, "Mah-Jongg Rivers (Hard)", Qt::SHIFT | Qt::Key_F3, {})->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Rivers (Easy)", Qt::Key_F3, [this] {
+        game_.FourRivers(RiversChoice::Easy);
+    })->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Rivers (Hard)", Qt::SHIFT | Qt::Key_F3, [this] {
+        game_.FourRivers(RiversChoice::Hard);
+    })->setIcon(newGlyph);
     menu->addSeparator();
     AddCommand(menu, "Mah-Jongg Memory (Easy)", Qt::Key_F4, {})->setIcon(newGlyph);
     AddCommand(menu, "Mah-Jongg Memory (Hard)", Qt::SHIFT | Qt::Key_F4, {})->setIcon(newGlyph);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 #include <exception>
 
 #include "app/audio_plugin_loader.h"
@@ -188,12 +189,13 @@ void TRibaku::ConnectToolbarAndWelcome() {
     bind(tools_->button(Toolbar::HallOfFame), [this] { game_.CallHelp(HelpPage::HallOfFame); });
     bind(tools_->button(Toolbar::Exit), [this] { close(); });
 
-    bind(welcome_->classic, [this] { game_.NewGame(); });
+    bind(welcome_->classic, [this] { game_.RandomSolitaireGame1Click(); });
+    bind(welcome_->riversEasy, [this] { game_.FourRivers(RiversChoice::Easy); });
+    bind(welcome_->riversHard, [this] { game_.FourRivers(RiversChoice::Hard); });
     bind(welcome_->help, [this] { game_.CallHelp(HelpPage::Help); });
     bind(welcome_->exit, [this] { close(); });
-    for (QPushButton* button :
-         {welcome_->twoPlayers, welcome_->riversEasy, welcome_->riversHard, welcome_->memoryEasy,
-          welcome_->memoryHard, welcome_->clicksNewGame})
+    for (QPushButton* button : {welcome_->twoPlayers, welcome_->memoryEasy, welcome_->memoryHard,
+                                welcome_->clicksNewGame})
         bind(button, {});
 }
 
@@ -316,8 +318,7 @@ void TRibaku::FormCloseQuery() {
 Settings TRibaku::SettingsToWrite() const {
     Settings out = settings_;
     out.options = game_.options;
-    out.BoardNumber =
-        game_.state.LayoutNumber >= 100 ? game_.state.SavedLayoutNumber : game_.state.LayoutNumber;
+    out.BoardNumber = game_.state.ClassicLayoutNumber();
     out.MidiNumber = game_.catalog.MusicNumber;
     out.RandomSeed = game_.state.GameSeed;
     out.XPos = x();
@@ -360,6 +361,13 @@ void TRibaku::ShowBackground() {
 }
 void TRibaku::RepaintNow() {
     board_->repaint();
+}
+
+// Sleeping on the window's thread holds the clicks, the timer and a close until the
+// animation is over.
+void TRibaku::HoldFrame(int ms) {
+    board_->repaint();
+    QThread::msleep(static_cast<unsigned long>(ms));
 }
 void TRibaku::ShowPanelHOF() {
     if (game_.options.ShowHallFame) hallPanel_.ShowPanelHOF(game_.PanelHOF());

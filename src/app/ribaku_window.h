@@ -62,6 +62,7 @@ public:
     void RedrawHighlight(int tile) override;
     void ShowBackground() override;
     void RepaintNow() override;
+    void HoldFrame(int ms) override;
     void ShowPanelHOF() override;
     void ShowWelcomePanel(bool shown) override;
     void ShowPauseState(bool paused) override;

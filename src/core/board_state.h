@@ -119,15 +119,20 @@ struct TBoardState {
     bool BoardFinished = false;
 
     // --- Play: what every game start resets ---
-    int32_t HintIndex = 0;       // which of the possible moves the next hint shows
-    int32_t PenaltySeconds = 0;  // added to the game time by hints, shuffles and misses
-    int32_t PauseElapsed = 0;    // milliseconds played when the last pause began
-    bool GameOverDone = false;   // the end of the game has been shown
-    int32_t MemoryCountdown = 0; // ticks until a Memory pair is judged
+    int32_t HintIndex = 0;        // which of the possible moves the next hint shows
+    int32_t PenaltySeconds = 0;   // added to the game time by hints, shuffles and misses
+    int32_t PauseElapsed = 0;     // milliseconds played when the last pause began
+    bool GameOverDone = false;    // the end of the game has been shown
+    int32_t MemoryCountdown = 0;  // ticks until a Memory pair is judged
 
     // --- Play: the pointer (play/selection.cpp) ---
     int32_t HoverTile = 0;          // tile under the pointer that passed the hover test
     int32_t PreviousHoverTile = 0;  // HoverTile before the current pointer move
+
+    // The listed layout played last: a variant keeps it aside while it runs.
+    int ClassicLayoutNumber() const {
+        return LayoutNumber >= kRiversEasyNumber ? SavedLayoutNumber : LayoutNumber;
+    }
 
     // Board coordinates of a cell: the board picture's pixels shifted by (26, 19).
     int CoordX(int column, int level) const { return 20 * column + 6 * level - 20 + BoardOriginX; }

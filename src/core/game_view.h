@@ -20,6 +20,10 @@ public:
     virtual void RedrawHighlight(int tile) = 0;  // HLRedrawTile
     virtual void ShowBackground() = 0;           // ShowFond
     virtual void RepaintNow() = 0;
+    // One frame of an animation: the board is shown as it is now, then the game holds for
+    // `ms` milliseconds. No input and no timer is taken meanwhile, so the board is never
+    // seen, or changed, between two frames.
+    virtual void HoldFrame(int ms) = 0;
 
     // --- Board rendering: the hall-of-fame side panel is repainted when its options change ---
     virtual void ShowPanelHOF() = 0;

@@ -14,6 +14,7 @@
 #include "play/music.h"
 #include "play/status_message.h"
 #include "variants/kind_registry.h"
+#include "variants/rivers_deal.h"
 
 namespace ribaku {
 
@@ -41,7 +42,9 @@ public:
     void SetMode(TGameMode mode);  // IM
 
     // --- Starting a classic game (game_start.cpp) ---
-    void NewGame();                      // RandomSolitaireGame1Click
+    // "New": the kind of game played last again, Rivers at its last difficulty; else classic.
+    void NewGame();
+    void RandomSolitaireGame1Click();    // a fully random classic game
     void NewRandomSpecificGame1Click();  // a specific game under a new random number
     void NewSpecificGame1Click();        // the specific game of GameSeed
     // Deals LayoutMap and starts the clock. Throws LayoutError, before anything changes,
@@ -53,6 +56,9 @@ public:
     TDealResult DealClassicBoard();
     // The winnable reshuffle of the tiles left; leaves the board as it was when it fails.
     TShuffleResult ShuffleBoard();
+
+    // --- Starting a variant (game_variants.cpp) ---
+    void FourRivers(RiversChoice choice);
 
     // --- The board's redraws (game_over.cpp): each passes the end test first ---
     // True when the board must not be drawn (finished or paused), after handing over to
@@ -105,6 +111,10 @@ public:
     TLayoutSaved SaveLayout();
 
 private:
+    // What every game start clears: the selection, the hints, the clock and the end flags.
+    void ClearPlay();
+    // A paused game's captions go back to "Pause" as a new game starts.
+    void EndPauseDisplay();
     // A finished board: the result and the hall of fame, or the players' verdict. Also
     // reached by every redraw while paused, where it only keeps the board hidden.
     void GameOver();

@@ -44,7 +44,8 @@ void Game::GameOver() {
         if (options.EnableHall) {
             message = "You WON ! Your time is : " + MinutesSeconds(total);
             SetMode(gmGameOver);
-            if (IsHallIndex(hallIndex) && total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
+            if (IsHallIndex(hallIndex) &&
+                total < hall.HallTable.Fields(hallIndex, kHallRanks).total) {
                 hall.Enter(hallIndex, total, s.PenaltySeconds, options.PlayerName);
                 view_.ShowPanelHOF();
                 hall.HallFromGameOver = true;

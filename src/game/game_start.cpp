@@ -9,6 +9,15 @@
 namespace ribaku {
 
 void Game::NewGame() {
+    if (state.GameMode == gmRivers || state.LayoutNumber == kRiversEasyNumber ||
+        state.LayoutNumber == kRiversHardNumber) {
+        FourRivers(RiversChoice::LastPlayed);
+    } else {
+        RandomSolitaireGame1Click();
+    }
+}
+
+void Game::RandomSolitaireGame1Click() {
     options.RandomSeed1 = false;
     BeginGame();
 }
@@ -29,19 +38,12 @@ void Game::BeginGame() {
     // Refuse a layout that cannot be dealt before anything changes on screen.
     CheckLayoutDealable(state.LayoutMap);
     ColorHighlight();
-    view_.ShowPauseState(false);
-    view_.SetPauseButtons();
+    EndPauseDisplay();
     // Back from a variant: the classic layout whose menu entry carries the check mark.
-    if (state.LayoutNumber >= 100) state.LayoutNumber = state.SavedLayoutNumber;
+    state.LayoutNumber = state.ClassicLayoutNumber();
 
     const TDealResult deal = DealClassicBoard();
-
-    state.Selected1 = state.Selected2 = state.PointedTile = 0;
-    state.HintTile1 = state.HintTile2 = state.HintIndex = 0;
-    state.ElapsedSeconds = state.PenaltySeconds = state.PauseElapsed = 0;
-    state.BoardFinished = state.GameOverDone = false;
-    status.EndNoMoves(view_);
-    state.MemoryCountdown = 0;
+    ClearPlay();
 
     // The editor deals its layout to try it, and stays the editor.
     const BoardMode* kind = Kind();
@@ -57,11 +59,25 @@ void Game::BeginGame() {
     state.GameStartTick = view_.NowMs();
 }
 
+void Game::ClearPlay() {
+    state.Selected1 = state.Selected2 = state.PointedTile = 0;
+    state.HintTile1 = state.HintTile2 = state.HintIndex = 0;
+    state.ElapsedSeconds = state.PenaltySeconds = state.PauseElapsed = 0;
+    state.BoardFinished = state.GameOverDone = false;
+    status.EndNoMoves(view_);
+    state.MemoryCountdown = 0;
+}
+
+void Game::EndPauseDisplay() {
+    view_.ShowPauseState(false);
+    view_.SetPauseButtons();
+}
+
 // "Vertical variation" belongs to the classic game: changing it restarts one under way.
 void Game::VerticalClick() {
     const BoardMode* kind = Kind();
-    const bool noGame = state.GameMode == gmNone || state.GameMode == gmGameOver ||
-                        state.GameMode == gmWelcome;
+    const bool noGame =
+        state.GameMode == gmNone || state.GameMode == gmGameOver || state.GameMode == gmWelcome;
     if (kind && kind->Mode() == gmSolitaire) {
         if (!view_.Ask("Vertical variation",
                        "If you want to change the game mode, you'll have to restart your "
@@ -80,9 +96,8 @@ TDealResult Game::DealClassicBoard() {
 }
 
 TShuffleResult Game::ShuffleBoard() {
-    return ::ribaku::ShuffleBoard(
-        state, random, view_.UtcTimeOfDay(),
-        AnimationForShuffle(play_, Kind(), state.GameMode == gmPaused));
+    return ::ribaku::ShuffleBoard(state, random, view_.UtcTimeOfDay(),
+                                  AnimationForShuffle(play_, Kind(), state.GameMode == gmPaused));
 }
 
 TLayoutLoaded Game::LoadlayoutClick(int number) {

@@ -24,6 +24,7 @@ public:
         if (renderer) renderer->ShowBackground();
     }
     void RepaintNow() override {}
+    void HoldFrame(int) override {}
     void ShowPanelHOF() override {}
     void ShowWelcomePanel(bool) override {}
     void ShowPauseState(bool) override {}

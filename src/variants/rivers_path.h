@@ -20,6 +20,7 @@ struct TRiverCell {
 // cell is not in it): the order in which b slides towards a. When several paths exist, the
 // first in the fixed search order is the one given: first legs right, left, down, up; then
 // down before up and right before left; nearest cells first.
-std::optional<std::vector<TRiverCell>> FindRiverPath(const TBoardState& state, int a, int b);  // CanBeReached
+std::optional<std::vector<TRiverCell>> FindRiverPath(const TBoardState& state, int a,
+                                                     int b);  // CanBeReached
 
 }  // namespace ribaku

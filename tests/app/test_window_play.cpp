@@ -6,9 +6,12 @@
 
 #include "app/image_view.h"
 #include "app/ribaku_window.h"
+#include "app/toolbar.h"
+#include "app/welcome_panel.h"
 #include "core/deal.h"
 #include "program_folder.h"
 #include "play/moves.h"
+#include "variants/rivers_path.h"
 
 namespace ribaku {
 namespace {
@@ -86,6 +89,43 @@ TEST_F(WindowPlay, AWinnableSpecificGameClearedByClicksEntersTheHallOfFame) {
     EXPECT_EQ(game.hall.HallNewRank, 1);
     EXPECT_EQ(game.hall.HallTable.Fields(game.state.LayoutNumber, 1).name, "Winner");
     EXPECT_EQ(pageShown, QStringLiteral("Ribaku - Help"));
+}
+
+// Rivers as a player meets it: the welcome button, New, the menu entry; a pair with a path
+// slides away, Back brings it back, and leaving keeps the classic layout for the next start.
+TEST_F(WindowPlay, RiversStartsFromItsButtonsMenuAndNewAndIsPlayedByClicks) {
+    Game& game = window->game();
+    const int classicLayout = game.state.LayoutNumber;
+    QTest::mouseClick(window->welcomePanel()->riversHard, Qt::LeftButton);
+    EXPECT_EQ(game.state.GameMode, gmRivers);
+    EXPECT_EQ(game.state.TilesLeft, 144);
+    QTest::mouseClick(window->toolbar()->button(Toolbar::New), Qt::LeftButton);
+    EXPECT_EQ(game.state.LayoutNumber, kRiversHardNumber);
+    QAction* easy = window->action("Mah-Jongg Rivers (Easy)");
+    ASSERT_TRUE(easy->isEnabled());
+    easy->trigger();
+    EXPECT_EQ(game.state.LayoutNumber, kRiversEasyNumber);
+    EXPECT_EQ(game.state.TilesLeft, 84);
+
+    int first = 0, second = 0;
+    for (int a = 1; a <= 84 && !first; ++a)
+        for (int b = a + 1; b <= 84 && !first; ++b)
+            if (TilesMatch(a, b) && FindRiverPath(game.state, b, a)) {
+                first = a;
+                second = b;
+            }
+    ASSERT_NE(first, 0) << "the deal has no pair joined by a path";
+    const TCellPos start = game.state.TilePos[first];
+    Click(first);
+    Click(second);
+    EXPECT_EQ(game.state.TilesLeft, 82);
+    QTest::mouseClick(window->toolbar()->button(Toolbar::Back), Qt::LeftButton);
+    EXPECT_EQ(game.state.TilesLeft, 84);
+    EXPECT_EQ(game.state.TilePos[first], start);
+
+    window->close();
+    EXPECT_NE(folder.ReadSettings().find("BoardNumber=" + std::to_string(classicLayout) + "\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 #include "support/fixture_layouts.h"
 
 namespace ribaku {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 #include "play/time_text.h"
 #include "variants/two_player_mode.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/file_io.h"
 #include "play/hall_file.h"
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace ribaku {
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 #include <tuple>
 
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 #include "support/board_checks.h"
 #include "support/fixture_layouts.h"
 #include "play/moves.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "play/hit_test.h"
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 #include "variants/rivers_mode.h"
 #include "variants/two_player_mode.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ public:
     void RedrawHighlight(int tile) override { Record("RedrawHighlight " + std::to_string(tile)); }
     void ShowBackground() override { Record("ShowBackground"); }
     void RepaintNow() override { Record("RepaintNow"); }
+    void HoldFrame(int ms) override {
+        Record("HoldFrame " + std::to_string(ms));
+        if (onHoldFrame) onHoldFrame();
+    }
     // --- Board rendering ---
     void ShowPanelHOF() override { Record("ShowPanelHOF"); }
     void ShowPauseState(bool paused) override { Record(paused ? "ShowPaused" : "ShowRunning"); }
@@ -53,6 +58,8 @@ public:
     std::string statusText;
     uint32_t nowMs = 0;
     TimeOfDay timeOfDay{};
+    // Runs at each frame of an animation, to look at the board between two frames.
+    std::function<void()> onHoldFrame;
 
 private:
     void Record(std::string call) { calls.push_back(std::move(call)); }

@@ -1,4 +1,4 @@
-#include "play/play_fixture.h"
+#include "support/play_fixture.h"
 
 #include "support/fixture_layouts.h"
 
