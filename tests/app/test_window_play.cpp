@@ -11,6 +11,7 @@
 #include "core/deal.h"
 #include "program_folder.h"
 #include "play/moves.h"
+#include "variants/rivers_deal.h"
 #include "variants/rivers_path.h"
 
 namespace ribaku {
@@ -126,6 +127,44 @@ TEST_F(WindowPlay, RiversStartsFromItsButtonsMenuAndNewAndIsPlayedByClicks) {
     window->close();
     EXPECT_NE(folder.ReadSettings().find("BoardNumber=" + std::to_string(classicLayout) + "\n"),
               std::string::npos);
+}
+
+// A whole Rivers Easy game cleared by clicks enters its hall, which the next start reads.
+TEST_F(WindowPlay, AClearedRiversBoardEntersItsHallAndOutlivesTheProgram) {
+    Game& game = window->game();
+    game.options.PlayerName = "Brook";
+    game.options.AnimateTileRivers = false;  // the slide has tests of its own
+    game.FourRivers(RiversChoice::Easy);
+    // A deal of a known time, which taking the first joined pair again and again clears.
+    DealRiversBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, RiversChoice::Easy);
+    game.DrawBoard();
+
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(50);
+    game.state.GameStartTick -= 125000;
+    for (bool taken = true; taken && game.state.TilesLeft > 0;) {
+        taken = false;
+        for (int a = 1; a <= 84 && !taken; ++a)
+            for (int b = a + 1; b <= 84 && !taken; ++b)
+                if (game.state.TilePos[a].OnBoard() && game.state.TilePos[b].OnBoard() &&
+                    TilesMatch(a, b) && FindRiverPath(game.state, b, a)) {
+                    Click(a);
+                    Click(b);
+                    taken = true;
+                }
+    }
+    ASSERT_EQ(game.state.TilesLeft, 0);
+    QTest::qWait(300);  // the next ticks end the game
+    EXPECT_EQ(game.state.GameMode, gmGameOver);
+    EXPECT_EQ(game.hall.HallTable.Fields(kRiversEasyNumber, 1).name, "Brook");
+
+    window->close();
+    window = std::make_unique<TRibaku>(folder.path());
+    EXPECT_EQ(window->game().hall.HallTable.Fields(kRiversEasyNumber, 1).name, "Brook");
+    EXPECT_EQ(window->game().hall.HallTable.Fields(kRiversHardNumber, 1).name, "---");
 }
 
 }  // namespace
