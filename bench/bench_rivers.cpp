@@ -9,7 +9,7 @@
 namespace ribaku {
 namespace {
 
-TBoardState RiversDeal(RiversChoice choice, int millisecond) {
+TBoardState RiversDeal(Difficulty choice, int millisecond) {
     TBoardState s;
     TRandom random;
     DealRiversBoard(s, random, TimeOfDay{12, 0, 0, millisecond}, choice);
@@ -38,7 +38,7 @@ std::pair<int, int> SlowestPair(const TBoardState& s) {
 
 // Goal: under 20 us for the worst pair of a full Rivers Hard board.
 void BM_RiverPathWorstPairFullHard(benchmark::State& bench) {
-    const TBoardState s = RiversDeal(RiversChoice::Hard, 1);
+    const TBoardState s = RiversDeal(Difficulty::Hard, 1);
     const auto [a, b] = SlowestPair(s);
     for (auto _ : bench)
         benchmark::DoNotOptimize(FindRiverPath(s, a, b));
@@ -65,7 +65,7 @@ bool TakeFirstJoinedPair(TBoardState& s) {
 // Goal: a whole Rivers Easy game played through the path rule in under 5 ms. A greedy
 // player takes the first joined pair in tile order until none is left.
 void BM_RiversEasyGreedyGame(benchmark::State& bench) {
-    const TBoardState dealt = RiversDeal(RiversChoice::Easy, 7);
+    const TBoardState dealt = RiversDeal(Difficulty::Easy, 7);
     int tilesLeft = 0;
     for (auto _ : bench) {
         TBoardState s = dealt;

@@ -1,3 +1,4 @@
+#include <QCommandLineParser>
 #include <cstdlib>
 #include <memory>
 
@@ -8,13 +9,29 @@
 
 namespace {
 
-int RunProgram() {
+// Whether the hidden Clicks game is to be shown; --help prints the switches and ends here.
+bool ParseSwitches(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Ribaku, a mah-jongg tile-matching solitaire."));
+    parser.addHelpOption();
+    const QCommandLineOption clicks(
+        QStringLiteral("clicks"),
+        QStringLiteral("Show the hidden block game Mah-Jongg Clicks in the New menu (F5) and on "
+                       "the welcome panel."));
+    parser.addOption(clicks);
+    parser.process(app);
+    return parser.isSet(clicks);
+}
+
+int RunProgram(bool revealClicks) {
     auto splash = std::make_unique<ribaku::TSplash>();
     splash->ShowPainted();
 
     QApplication::setApplicationName(QStringLiteral("Ribaku 5.36"));
     const std::filesystem::path programDir = QApplication::applicationDirPath().toStdString();
     ribaku::TRibaku window(programDir);
+    if (revealClicks) window.RevealClicks();
     ribaku::CloseOnQuitSignal(window);
     // The splash goes as the main window shows; a splash left mapped would keep the
     // program alive after Exit.
@@ -28,8 +45,9 @@ int RunProgram() {
 int main(int argc, char* argv[]) {
     ribaku::InstallQuitSignalHandlers();
     ribaku::RibakuApplication app(argc, argv);
+    const bool revealClicks = ParseSwitches(app);
     try {
-        return RunProgram();
+        return RunProgram(revealClicks);
     } catch (const std::exception& error) {
         // The window is gone by now, and with it any display mode it had switched.
         ribaku::ShowError(nullptr, error);

@@ -93,20 +93,29 @@ void TRibaku::BuildNewMenu() {
     AddCommand(menu, "Mah-Jongg Solitaire (Specific Game)", {},
                [this] { game_.NewSpecificGame1Click(); });
     menu->addSeparator();
-    AddCommand(menu, "Mah-Jongg Solitaire (2-Player Game)", Qt::SHIFT | Qt::Key_F2, {})
-        ->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Solitaire (2-Player Game)", Qt::SHIFT | Qt::Key_F2, [this] {
+        game_.TwoPlayers();
+    })->setIcon(newGlyph);
     menu->addSeparator();
     AddCommand(menu, "Mah-Jongg Rivers (Easy)", Qt::Key_F3, [this] {
-        game_.FourRivers(RiversChoice::Easy);
+        game_.FourRivers(Difficulty::Easy);
     })->setIcon(newGlyph);
     AddCommand(menu, "Mah-Jongg Rivers (Hard)", Qt::SHIFT | Qt::Key_F3, [this] {
-        game_.FourRivers(RiversChoice::Hard);
+        game_.FourRivers(Difficulty::Hard);
     })->setIcon(newGlyph);
     menu->addSeparator();
-    AddCommand(menu, "Mah-Jongg Memory (Easy)", Qt::Key_F4, {})->setIcon(newGlyph);
-    AddCommand(menu, "Mah-Jongg Memory (Hard)", Qt::SHIFT | Qt::Key_F4, {})->setIcon(newGlyph);
-    menu->addSeparator()->setVisible(false);
-    AddCommand(menu, "Mah-Jongg Clicks", Qt::Key_F5, {})->setVisible(false);
+    AddCommand(menu, "Mah-Jongg Memory (Easy)", Qt::Key_F4, [this] {
+        game_.Memory(Difficulty::Easy);
+    })->setIcon(newGlyph);
+    AddCommand(menu, "Mah-Jongg Memory (Hard)", Qt::SHIFT | Qt::Key_F4, [this] {
+        game_.Memory(Difficulty::Hard);
+    })->setIcon(newGlyph);
+    // Clicks is a hidden game: its entry shows only when the program is started with --clicks.
+    clicksSeparator_ = menu->addSeparator();
+    clicksSeparator_->setVisible(false);
+    AddCommand(menu, "Mah-Jongg Clicks", Qt::Key_F5, [this] {
+        game_.MahJonggClicks();
+    })->setVisible(false);
     menu->addSeparator();
     AddCommand(menu, "E&xit", Qt::CTRL | Qt::Key_C, [this] {
         close();

@@ -37,6 +37,12 @@ void TRibaku::RedrawHOF() {
     hallPanel_.RedrawHOF();
 }
 
+// Turns and times go on while the panel is hidden; only the drawing waits.
+void TRibaku::ShowPlayerClocks(bool secondPlayerTurn, uint32_t tickMs, int seconds1, int seconds2) {
+    if (game_.options.ShowHallFame)
+        hallPanel_.DrawPlayerClocks(secondPlayerTurn, tickMs, seconds1, seconds2);
+}
+
 void TRibaku::ShowCurrentTileBox(int tile) {
     if (tile > 0) {
         EnsureTileset();

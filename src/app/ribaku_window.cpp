@@ -190,13 +190,20 @@ void TRibaku::ConnectToolbarAndWelcome() {
     bind(tools_->button(Toolbar::Exit), [this] { close(); });
 
     bind(welcome_->classic, [this] { game_.RandomSolitaireGame1Click(); });
-    bind(welcome_->riversEasy, [this] { game_.FourRivers(RiversChoice::Easy); });
-    bind(welcome_->riversHard, [this] { game_.FourRivers(RiversChoice::Hard); });
+    bind(welcome_->riversEasy, [this] { game_.FourRivers(Difficulty::Easy); });
+    bind(welcome_->riversHard, [this] { game_.FourRivers(Difficulty::Hard); });
+    bind(welcome_->twoPlayers, [this] { game_.TwoPlayers(); });
+    bind(welcome_->memoryEasy, [this] { game_.Memory(Difficulty::Easy); });
+    bind(welcome_->memoryHard, [this] { game_.Memory(Difficulty::Hard); });
+    bind(welcome_->clicksNewGame, [this] { game_.MahJonggClicks(); });
     bind(welcome_->help, [this] { game_.CallHelp(HelpPage::Help); });
     bind(welcome_->exit, [this] { close(); });
-    for (QPushButton* button : {welcome_->twoPlayers, welcome_->memoryEasy, welcome_->memoryHard,
-                                welcome_->clicksNewGame})
-        bind(button, {});
+}
+
+void TRibaku::RevealClicks() {
+    clicksSeparator_->setVisible(true);
+    action(QStringLiteral("Mah-Jongg Clicks"))->setVisible(true);
+    welcome_->RevealClicks();
 }
 
 void TRibaku::ArrangeClientArea() {

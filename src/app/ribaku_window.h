@@ -53,6 +53,8 @@ public:
     Toolbar* toolbar() const { return tools_; }
     ImageView* boardView() const { return board_; }
     const render::BoardRenderer& renderer() const { return *renderer_; }
+    // Shows the hidden Clicks game's menu entry and welcome box (the --clicks switch).
+    void RevealClicks();
     // Start-up could not go on (no music or no layout): the window closes once shown.
     bool startupFailed() const { return startupFailed_; }
 
@@ -79,6 +81,8 @@ public:
     void SetTimeText(const std::string& text) override;
     void SetPauseButtons() override;
     void RedrawHOF() override;
+    void ShowPlayerClocks(bool secondPlayerTurn, uint32_t tickMs, int seconds1,
+                          int seconds2) override;
     void ShowCurrentTileBox(int tile) override;
     void CallHelp(HelpPage page) override;
     // Shows the help dialog on `page` modally and returns when it is closed; the game
@@ -197,6 +201,7 @@ private:
     QActionGroup* highlightGroup_ = nullptr;
     QMenu* layoutMenu_ = nullptr;
     QActionGroup* layoutGroup_ = nullptr;
+    QAction* clicksSeparator_ = nullptr;
     QActionGroup* backgroundGroup_ = nullptr;
     QActionGroup* tilesetGroup_ = nullptr;
     QActionGroup* musicGroup_ = nullptr;

@@ -43,16 +43,24 @@ WelcomePanel::WelcomePanel(QWidget* parent) : QWidget(parent) {
     memoryEasy = AddButton(memory, QStringLiteral("Easy (32 tiles)"), QRect(10, 24, 125, 27));
     memoryHard = AddButton(memory, QStringLiteral("Hard (84 tiles)"), QRect(10, 58, 125, 27));
 
-    QGroupBox* clicks = AddBox(QStringLiteral("Mah-Jongg Clicks"), QRect(16, 240, 145, 65));
-    clicksNewGame = AddButton(clicks, QStringLiteral("New Game"), QRect(10, 24, 125, 27));
-    clicks->hide();
+    clicksBox_ = AddBox(QStringLiteral("Mah-Jongg Clicks"), QRect(16, 240, 145, 65));
+    clicksNewGame = AddButton(clicksBox_, QStringLiteral("New Game"), QRect(10, 24, 125, 27));
+    clicksBox_->hide();
 
     QGroupBox* leave = AddBox(QString(), QRect(168, 240, 145, 65));
     help = AddButton(leave, QStringLiteral("Help"), QRect(10, 8, 125, 23));
     exit = AddButton(leave, QStringLiteral("Exit"), QRect(10, 35, 125, 23));
 
-    ItalicText(QStringLiteral("Welcome to"), 21, QColor(128, 0, 0), this)->move(22, 244);
-    ItalicText(QStringLiteral("Ribaku !"), 29, QColor(0, 0, 128), this)->move(40, 268);
+    welcomeWords_[0] = ItalicText(QStringLiteral("Welcome to"), 21, QColor(128, 0, 0), this);
+    welcomeWords_[0]->move(22, 244);
+    welcomeWords_[1] = ItalicText(QStringLiteral("Ribaku !"), 29, QColor(0, 0, 128), this);
+    welcomeWords_[1]->move(40, 268);
+}
+
+void WelcomePanel::RevealClicks() {
+    for (QWidget* words : welcomeWords_)
+        words->hide();
+    clicksBox_->show();
 }
 
 QGroupBox* WelcomePanel::AddBox(const QString& caption, const QRect& place) {

@@ -18,11 +18,14 @@ public:
     QPushButton* riversHard;
     QPushButton* memoryEasy;
     QPushButton* memoryHard;
-    QPushButton* clicksNewGame;  // its box stays hidden
+    QPushButton* clicksNewGame;  // its box stays hidden unless revealed
     QPushButton* help;
     QPushButton* exit;
 
     static constexpr QSize kSize{329, 321};
+
+    // The Clicks box, in the place of the welcome words.
+    void RevealClicks();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +33,9 @@ protected:
 private:
     QGroupBox* AddBox(const QString& caption, const QRect& place);
     QPushButton* AddButton(QGroupBox* box, const QString& caption, const QRect& place);
+
+    QGroupBox* clicksBox_;
+    QWidget* welcomeWords_[2];
 };
 
 }  // namespace ribaku

@@ -75,6 +75,13 @@ inline constexpr int kMemoryEasyNumber = 110;
 inline constexpr int kMemoryHardNumber = 111;
 inline constexpr int kClicksNumber = 120;
 
+// The Clicks board, [column 0..20][row 0..14]: 0 is empty, 1..5 a block of that colour.
+// Blocks lie in columns 2..19 and rows 2..12 (row 12 is the bottom); the rest is an empty
+// border.
+inline constexpr int kClicksGridColumns = 21;
+inline constexpr int kClicksGridRows = 15;
+using TClicksGrid = std::array<std::array<uint8_t, kClicksGridRows>, kClicksGridColumns>;
+
 // Everything that describes the board and the game on it. Tables indexed by tile number
 // have an unused entry 0, so that tile n lives at index n.
 struct TBoardState {
@@ -109,6 +116,8 @@ struct TBoardState {
     TGameMode PausedMode = gmNone;
 
     // --- Board rendering: what the drawing reads besides the board ---
+    // The Clicks game's blocks.
+    TClicksGrid ClicksGrid{};
     // The layout editor's ghost cell, drawn even when empty; all -1 when there is none.
     TCellPos EditCursor{-1, -1, -1};
     // Set while a Rivers path is replayed: no highlight is drawn meanwhile.
@@ -124,6 +133,15 @@ struct TBoardState {
     int32_t PauseElapsed = 0;     // milliseconds played when the last pause began
     bool GameOverDone = false;    // the end of the game has been shown
     int32_t MemoryCountdown = 0;  // ticks until a Memory pair is judged
+
+    // --- Two players: whose turn it is, and each player's thinking time ---
+    bool SecondPlayerTurn = false;
+    int32_t PlayerTime1 = 0;  // milliseconds used in finished turns
+    int32_t PlayerTime2 = 0;
+    uint32_t TurnStart1 = 0;  // tick at which the player's current or last turn began
+    uint32_t TurnStart2 = 0;
+    bool PlayersAway = false;  // another program has the focus: no clock runs
+    uint32_t AwaySince = 0;
 
     // --- Play: the pointer (play/selection.cpp) ---
     int32_t HoverTile = 0;          // tile under the pointer that passed the hover test

@@ -50,6 +50,10 @@ public:
     virtual void RedrawHOF() = 0;
     // The side panel's current-tile box shows the face of `tile`; 0 clears it.
     virtual void ShowCurrentTileBox(int tile) = 0;
+    // The two players' labels and times (whole seconds) in the lower part of the side panel;
+    // the label of the player to move blinks with `tickMs`.
+    virtual void ShowPlayerClocks(bool secondPlayerTurn, uint32_t tickMs, int seconds1,
+                                  int seconds2) = 0;
     // Shows the help dialog on `page`, modally; returns when it is closed.
     virtual void CallHelp(HelpPage page) = 0;
 

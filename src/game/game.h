@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/board_state.h"
 #include "core/deal.h"
 #include "core/game_view.h"
@@ -14,7 +16,7 @@
 #include "play/music.h"
 #include "play/status_message.h"
 #include "variants/kind_registry.h"
-#include "variants/rivers_deal.h"
+#include "variants/variant_start.h"
 
 namespace ribaku {
 
@@ -50,6 +52,8 @@ public:
     // Deals LayoutMap and starts the clock. Throws LayoutError, before anything changes,
     // when the layout cannot be dealt.
     void BeginGame();
+    // The classic start, for two players taking turns (the same errors).
+    void TwoPlayers();
     void VerticalClick();
     // Fill the board from LayoutMap and deal it, plain or winnable as the options say.
     // Throws LayoutError, before anything changes, when the layout cannot be dealt.
@@ -58,7 +62,9 @@ public:
     TShuffleResult ShuffleBoard();
 
     // --- Starting a variant (game_variants.cpp) ---
-    void FourRivers(RiversChoice choice);
+    void FourRivers(Difficulty difficulty);
+    void Memory(Difficulty difficulty);
+    void MahJonggClicks();
 
     // --- The board's redraws (game_over.cpp): each passes the end test first ---
     // True when the board must not be drawn (finished or paused), after handing over to
@@ -111,6 +117,11 @@ public:
     TLayoutSaved SaveLayout();
 
 private:
+    // A classic deal of LayoutMap played in `mode`; `announcement` replaces "New game
+    // started." unless the deal has news of its own.
+    void StartClassicBoard(TGameMode mode, const std::string& announcement);
+    // A variant's board is dealt: the play starts over and the screen shows it in `mode`.
+    void ShowVariant(TGameMode mode, const std::string& message);
     // What every game start clears: the selection, the hints, the clock and the end flags.
     void ClearPlay();
     // A paused game's captions go back to "Pause" as a new game starts.

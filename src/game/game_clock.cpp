@@ -50,10 +50,12 @@ void Game::PauseClick() {
 }
 
 void Game::FormActivate() {
+    if (BoardMode* kind = kinds.Find(state.GameMode)) kind->FocusChanged(play_, true);
     if (state.GameMode == gmPaused) PauseClick();
 }
 
 void Game::FormDeactivate() {
+    if (BoardMode* kind = kinds.Find(state.GameMode)) kind->FocusChanged(play_, false);
     if (state.GameMode != gmPaused) PauseClick();
 }
 

@@ -5,13 +5,22 @@
 #include "game/game.h"
 #include "play/classic_deal.h"
 #include "play/deal_animation.h"
+#include "variants/two_player_mode.h"
 
 namespace ribaku {
 
+// The kind of game played last: a variant by its hall number, also once its game is over.
 void Game::NewGame() {
-    if (state.GameMode == gmRivers || state.LayoutNumber == kRiversEasyNumber ||
-        state.LayoutNumber == kRiversHardNumber) {
-        FourRivers(RiversChoice::LastPlayed);
+    const int number = state.LayoutNumber;
+    const TGameMode mode = state.GameMode;
+    if (mode == gmClicks || number == kClicksNumber) {
+        MahJonggClicks();
+    } else if (mode == gmMemory || number == kMemoryEasyNumber || number == kMemoryHardNumber) {
+        Memory(Difficulty::LastPlayed);
+    } else if (mode == gmRivers || number == kRiversEasyNumber || number == kRiversHardNumber) {
+        FourRivers(Difficulty::LastPlayed);
+    } else if (mode == gmTwoPlayers) {
+        TwoPlayers();
     } else {
         RandomSolitaireGame1Click();
     }
@@ -35,6 +44,16 @@ void Game::NewSpecificGame1Click() {
 }
 
 void Game::BeginGame() {
+    StartClassicBoard(gmSolitaire, "");
+}
+
+// The classic start on the same layout, game number and options: a specific game deals the
+// same board for two players.
+void Game::TwoPlayers() {
+    StartClassicBoard(gmTwoPlayers, "Two-Player Solitaire started.");
+}
+
+void Game::StartClassicBoard(TGameMode mode, const std::string& announcement) {
     // Refuse a layout that cannot be dealt before anything changes on screen.
     CheckLayoutDealable(state.LayoutMap);
     ColorHighlight();
@@ -47,16 +66,19 @@ void Game::BeginGame() {
 
     // The editor deals its layout to try it, and stays the editor.
     const BoardMode* kind = Kind();
-    if (!kind || !kind->Traits().editsLayout) SetMode(gmSolitaire);
+    if (!kind || !kind->Traits().editsLayout) SetMode(mode);
     if (deal.outcome == DealOutcome::PlainFallback) {
         status.Show("No winnable deal found for this layout: tiles dealt at random.");
     } else if (state.GameSeed > 0 && options.RandomSeed1) {
         status.Show("Specific Board started. Random Seed #" + std::to_string(state.GameSeed));
+    } else if (!announcement.empty()) {
+        status.Show(announcement);
     }
     view_.ShowPanelHOF();
     DrawBoard();
     if (status.StatusPos <= 1) status.Show("New game started.");
     state.GameStartTick = view_.NowMs();
+    StartTwoPlayerTurns(state, state.GameStartTick);
 }
 
 void Game::ClearPlay() {

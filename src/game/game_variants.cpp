@@ -1,16 +1,35 @@
 // Starting the variants: each deals its own board and takes the screen in its own mode.
 #include "game/game.h"
+#include "variants/clicks_mode.h"
+#include "variants/memory_deal.h"
+#include "variants/rivers_deal.h"
 
 namespace ribaku {
 
-void Game::FourRivers(RiversChoice choice) {
+void Game::FourRivers(Difficulty difficulty) {
     ColorHighlight();
-    DealRiversBoard(state, random, view_.UtcTimeOfDay(), choice);
+    DealRiversBoard(state, random, view_.UtcTimeOfDay(), difficulty);
+    ShowVariant(gmRivers, "Mahjongg Rivers started.");
+}
+
+void Game::Memory(Difficulty difficulty) {
+    ColorHighlight();
+    DealMemoryBoard(state, random, view_.UtcTimeOfDay(), difficulty);
+    ShowVariant(gmMemory, "Mahjongg Memory started.");
+}
+
+void Game::MahJonggClicks() {
+    ColorHighlight();
+    DealClicksBoard(state, random, view_.UtcTimeOfDay());
+    ShowVariant(gmClicks, "Mahjongg Clicks started.");
+}
+
+void Game::ShowVariant(TGameMode mode, const std::string& message) {
     ClearPlay();
     state.GameStartTick = view_.NowMs();
     EndPauseDisplay();
-    status.Show("Mahjongg Rivers started.");
-    SetMode(gmRivers);
+    status.Show(message);
+    SetMode(mode);
     DrawBoard();
     view_.ShowPanelHOF();
 }

@@ -52,6 +52,8 @@ public:
     virtual void PointerMove(PlayContext& play, int x, int y) = 0;
     // Every 50 ms tick, before the clock.
     virtual void Tick(PlayContext& play) = 0;
+    // Another program took the focus (`focused` false) or gave it back.
+    virtual void FocusChanged(PlayContext& play, bool focused) = 0;
     // Whether `tile` may be selected; with "Only possible moves" also whether it is outlined.
     virtual bool MaySelect(const PlayContext& play, int tile) const = 0;
     // A matching pair: the tile to take off with `second` (the first one, or the tile it

@@ -13,6 +13,7 @@ public:
     void Click(PlayContext& play, int x, int y, TMouseButton button) override;
     void PointerMove(PlayContext& play, int x, int y) override;
     void Tick(PlayContext&) override {}
+    void FocusChanged(PlayContext&, bool) override {}
     bool MaySelect(const PlayContext& play, int tile) const override;
     int FirstTileOff(PlayContext&, int first, int) override { return first; }
     void AfterPair(PlayContext&) override {}

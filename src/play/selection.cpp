@@ -52,6 +52,16 @@ void SelectTile(const BoardMode& kind, PlayContext& play, int q) {
     }
 }
 
+// A pair that may not go: its second tile becomes the only selection.
+void KeepOnlySecond(PlayContext& play) {
+    TBoardState& s = play.state;
+    const int old = s.Selected1;
+    s.Selected1 = s.Selected2;
+    s.Selected2 = 0;
+    play.redraws.DrawTile(old);
+    play.view.PlaySound("select");
+}
+
 // Records a pair on the history at the depth TileTotal - TilesLeft: the first tile at
 // `firstPos` (where it lay before it moved), the second where it lies.
 void PushPair(TBoardState& s, int first, const TCellPos& firstPos, int second) {
@@ -76,33 +86,30 @@ void RemoveLastPair(PlayContext& play) {
 
 void EvaluatePair(BoardMode& kind, PlayContext& play) {
     TBoardState& s = play.state;
-    const auto keepOnlySecond = [&] {
-        const int old = s.Selected1;
-        s.Selected1 = s.Selected2;
-        s.Selected2 = 0;
-        play.redraws.DrawTile(old);
-        play.view.PlaySound("select");
-    };
     if (!TilesMatch(s.Selected1, s.Selected2)) {
-        keepOnlySecond();
+        KeepOnlySecond(play);
         return;
     }
     const TCellPos firstPos = s.TilePos[s.Selected1];
     // The kind may move the first tile on its way; its history entry keeps where it started.
     const int firstOff = kind.FirstTileOff(play, s.Selected1, s.Selected2);
     if (firstOff == 0) {
-        keepOnlySecond();
+        KeepOnlySecond(play);
         return;
     }
-    PushPair(s, s.Selected1, TCellPos{firstPos.column, firstPos.row, s.TilePos[s.Selected1].level},
-             s.Selected2);
-    s.LastPair1 = firstOff;
-    s.LastPair2 = s.Selected2;
-    RemoveLastPair(play);
+    TakePairOff(play, firstOff, firstPos);
     kind.AfterPair(play);
 }
 
 }  // namespace
+
+void TakePairOff(PlayContext& play, int firstOff, const TCellPos& firstPos) {
+    TBoardState& s = play.state;
+    PushPair(s, s.Selected1, firstPos, s.Selected2);
+    s.LastPair1 = firstOff;
+    s.LastPair2 = s.Selected2;
+    RemoveLastPair(play);
+}
 
 int TileOnGrid(const TBoardState& state, int x, int y) {
     return InsideGrid(x / 20, y / 25) ? TileAt(state, x, y) : 0;

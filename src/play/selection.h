@@ -15,6 +15,11 @@ int TileOnGrid(const TBoardState& state, int x, int y);
 // the tiles match and `kind` lets them go.
 void SelectAt(BoardMode& kind, PlayContext& play, int x, int y);  // ChoisitPai
 
+// Takes the selected pair off the board, with "done": the history records the first tile at
+// `firstPos` (where it lay before it moved on the way, if it did) and the second where it
+// lies; LastPair1 is `firstOff`, the tile that goes with the second.
+void TakePairOff(PlayContext& play, int firstOff, const TCellPos& firstPos);
+
 // The right button: no tile stays selected or hinted.
 void DropSelection(PlayContext& play);
 

@@ -46,6 +46,10 @@ BoardPieces LoadBoardPieces(const QString& folder) {
     pieces.ImageListHoriz = TransparentWhereBlack(ReadPiece(folder, "3", QSize(20, 10)));
     pieces.Filled =
         ReadPiece(folder, "filled", QSize(40, 50)).convertToFormat(QImage::Format_RGB32);
+    for (int colour = 0; colour < 5; ++colour) {
+        pieces.Clicko[colour] =
+            TransparentWhereBlack(ReadPiece(folder, QString::number(colour + 4), QSize(38, 38)));
+    }
     return pieces;
 }
 

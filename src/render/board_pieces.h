@@ -14,6 +14,8 @@ struct BoardPieces {
     QImage ImageListHoriz;
     // 40 x 50 white: its exclusive-or inverts a face.
     QImage Filled;
+    // The Clicks blocks of colours 1 to 5, 38 x 38, transparent where their bitmap is black.
+    std::array<QImage, 5> Clicko;
 };
 
 // An image list picture with black as its transparent colour, made once into a picture
@@ -21,7 +23,8 @@ struct BoardPieces {
 QImage TransparentWhereBlack(const QImage& picture);
 
 // Reads the pieces from the numbered bitmaps of `folder` (the program's resources):
-// ImageList from 9, 9, 10, 11, 12 and 13, ImageListHoriz from 3, Filled from "filled".
+// ImageList from 9, 9, 10, 11, 12 and 13, ImageListHoriz from 3, Filled from "filled",
+// Clicko from 4 to 8.
 // Throws PictureError when one is missing, unreadable or not of its size.
 BoardPieces LoadBoardPieces(const QString& folder);
 

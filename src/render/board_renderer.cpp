@@ -1,6 +1,7 @@
 #include "render/board_renderer.h"
 
 #include "render/raster_ops.h"
+#include "variants/clicks_grid.h"
 
 namespace ribaku::render {
 
@@ -53,7 +54,11 @@ void BoardRenderer::Redraw() {
         painter.setClipRect(pixels);
         BitBlt(painter, pixels.topLeft(), background_.BackgroundBitmap(), pixels, Rop::Copy);
         const BoardMode* kind = game_.Kind();
-        if (!kind || kind->Traits().drawsTiles) DrawTiles(painter);
+        if (!kind || kind->Traits().drawsTiles) {
+            DrawTiles(painter);
+        } else {
+            RedrawClicks(painter);
+        }
     }
     CopyToScreen(pixels);
 }
@@ -70,6 +75,22 @@ void BoardRenderer::DrawTiles(QPainter& painter) {
                     ShowIt(painter, c, r, l, cell);
                 }
             }
+        }
+    }
+}
+
+// Columns right to left, rows top to bottom: each 38-pixel block on its 32-pixel pitch
+// overlaps its right and upper neighbours by 6 pixels.
+void BoardRenderer::RedrawClicks(QPainter& painter) {
+    const TBoardState& s = game_.state;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    for (int k = kClicksLastColumn; k >= kClicksFirstColumn; --k) {
+        for (int r = kClicksTopRow; r <= kClicksBottomRow; ++r) {
+            const uint8_t block = s.ClicksGrid[k][r];
+            if (block == 0 || block > pieces_.Clicko.size()) continue;
+            painter.drawImage(
+                QPoint(32 * (k - 1) + s.BoardOriginX + 6, 32 * (r - 1) + s.BoardOriginY),
+                pieces_.Clicko[block - 1]);
         }
     }
 }

@@ -68,6 +68,7 @@ public:
 private:
     void RedrawArea(const TDamageRect& area);
     void DrawTiles(QPainter& painter);
+    void RedrawClicks(QPainter& painter);
     void CopyToScreen(const QRect& pixels);
 
     // show_it.cpp: one tile (or the editor's ghost cell) into BackBuffer.

@@ -41,6 +41,7 @@ public:
     void SetTimeText(const std::string&) override {}
     void SetPauseButtons() override {}
     void RedrawHOF() override {}
+    void ShowPlayerClocks(bool, uint32_t, int, int) override {}
     void ShowCurrentTileBox(int) override {}
     void CallHelp(HelpPage) override {}
 };

@@ -6,6 +6,7 @@ namespace ribaku {
 namespace {
 
 constexpr int kTurnedUpTicks = 10;
+constexpr int kWrongPairPenalty = 2;
 
 }  // namespace
 
@@ -44,7 +45,15 @@ void MemoryMode::Click(PlayContext& play, int x, int y, TMouseButton button) {
 }
 
 void MemoryMode::Tick(PlayContext& play) {
-    if (play.state.MemoryCountdown > 0) --play.state.MemoryCountdown;
+    TBoardState& s = play.state;
+    if (s.MemoryCountdown == 0 || --s.MemoryCountdown > 0) return;
+    if (TilesMatch(s.Selected1, s.Selected2)) {
+        TakePairOff(play, s.Selected1, s.TilePos[s.Selected1]);
+    } else {
+        s.Selected1 = s.Selected2 = 0;
+        s.PenaltySeconds += kWrongPairPenalty;
+        play.redraws.DrawBoard();  // both tiles turn face down again
+    }
 }
 
 }  // namespace ribaku

@@ -5,7 +5,8 @@
 namespace ribaku {
 
 // Mah-Jongg Memory: the tiles lie face down; any two may be turned up, and the board takes
-// no click for the half second they stay up.
+// no click for the half second they stay up. Then a pair of one kind goes, and any other
+// turns face down again for two seconds more on the clock.
 class MemoryMode : public ClassicMode {
 public:
     TGameMode Mode() const override { return gmMemory; }

@@ -134,9 +134,9 @@ TEST_F(WindowPlay, AClearedRiversBoardEntersItsHallAndOutlivesTheProgram) {
     Game& game = window->game();
     game.options.PlayerName = "Brook";
     game.options.AnimateTileRivers = false;  // the slide has tests of its own
-    game.FourRivers(RiversChoice::Easy);
+    game.FourRivers(Difficulty::Easy);
     // A deal of a known time, which taking the first joined pair again and again clears.
-    DealRiversBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, RiversChoice::Easy);
+    DealRiversBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, Difficulty::Easy);
     game.DrawBoard();
 
     QTimer closer;

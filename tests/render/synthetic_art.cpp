@@ -90,6 +90,19 @@ QImage ShadowPieceBitmap(int resource) {
     return piece;
 }
 
+QImage ClicksBlockBitmap(int colour) {
+    QImage block(38, 38, QImage::Format_RGB32);
+    block.fill(ClicksBlockColour(colour));
+    // Cut corners, which must stay transparent.
+    block.setPixelColor(0, 0, Qt::black);
+    block.setPixelColor(37, 37, Qt::black);
+    return block;
+}
+
+QColor ClicksBlockColour(int colour) {
+    return QColor::fromHsv(60 * colour, 255, 200);
+}
+
 BoardPieces SyntheticPieces() {
     const int list[6] = {9, 9, 10, 11, 12, 13};
     BoardPieces pieces;
@@ -98,6 +111,8 @@ BoardPieces SyntheticPieces() {
     pieces.ImageListHoriz = TransparentWhereBlack(ShadowPieceBitmap(3));
     pieces.Filled = QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
     pieces.Filled.fill(Qt::white);
+    for (int colour = 1; colour <= 5; ++colour)
+        pieces.Clicko[colour - 1] = TransparentWhereBlack(ClicksBlockBitmap(colour));
     return pieces;
 }
 

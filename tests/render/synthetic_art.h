@@ -32,6 +32,9 @@ QImage SyntheticTileset();
 // The shadow pieces of the board drawing: grey checkerboards over their areas, black
 // elsewhere; and a white Filled face.
 QImage ShadowPieceBitmap(int resource);
+// A Clicks block of colour 1..5: 38 x 38 of ClicksBlockColour with two black corners.
+QImage ClicksBlockBitmap(int colour);
+QColor ClicksBlockColour(int colour);
 BoardPieces SyntheticPieces();
 
 // A picture of the given size whose every pixel tells its position.

@@ -259,6 +259,52 @@ TEST(BoardDrawing, EditorShowsBlankTilesAndItsCursorCellEvenWhenEmpty) {
     EXPECT_EQ(screen.pixelColor(tile + QPoint(30, kFaceHeight + 2)), kFirstColour);
 }
 
+// The pixels of a face-down board are the same whatever faces lie on it: under the pointer in
+// every highlight mode, with shadows, and again after a pause.
+TEST(BoardDrawing, AFaceDownBoardShowsNothingOfItsFaces) {
+    const auto screens = [](int firstTile, int secondTile) {
+        std::vector<QImage> shots;
+        RenderHarness h;
+        h.game.state.GameMode = gmMemory;
+        h.game.options.Shadows = true;
+        h.Place(firstTile, 10, 7, 1);
+        h.Place(secondTile, 12, 7, 1);
+        h.game.state.PointedTile = static_cast<uint8_t>(firstTile);
+        for (const THighlightMode mode :
+             {THighlightMode::None, THighlightMode::RedRectangle, THighlightMode::ColouredTile,
+              THighlightMode::GreenRectangle, THighlightMode::BlueRectangle}) {
+            h.game.ChooseHighlight(mode);
+            h.game.state.PointedTile = static_cast<uint8_t>(firstTile);
+            shots.push_back(Render(h));
+        }
+        h.game.PauseClick();
+        h.game.PauseClick();
+        shots.push_back(h.renderer.Screen());
+        return shots;
+    };
+    EXPECT_EQ(screens(5, 41), screens(141, 77));  // a Crak and a Dot, a Flower and a Wind
+}
+
+// Columns right to left and rows top down: each block covers the 6 pixels by which it
+// overlaps its right and upper neighbours; the cut corners let what is below show.
+TEST(BoardDrawing, ClicksBlocksLieOnTheirPitchEachOverlappingItsRightAndUpperNeighbours) {
+    RenderHarness h;
+    h.game.state.GameMode = gmClicks;
+    h.game.state.ClicksGrid[2][12] = 1;
+    h.game.state.ClicksGrid[3][12] = 2;
+    h.game.state.ClicksGrid[2][11] = 3;
+    const QImage screen = Render(h);
+    const QPoint block212(32 * 1 + 36 + 6, 32 * 11 + 25);  // 32(K - 1) + origin + 6
+    const auto colourAt = [&](QPoint offset) { return screen.pixel(block212 + offset); };
+    EXPECT_EQ(colourAt({19, 19}), ClicksBlockColour(1).rgb());
+    EXPECT_EQ(colourAt({35, 19}), ClicksBlockColour(1).rgb());  // over (3, 12)
+    EXPECT_EQ(colourAt({38, 19}), ClicksBlockColour(2).rgb());
+    EXPECT_EQ(colourAt({19, 2}), ClicksBlockColour(1).rgb());  // over (2, 11)
+    EXPECT_EQ(colourAt({19, -2}), ClicksBlockColour(3).rgb());
+    EXPECT_EQ(colourAt({0, 0}), ClicksBlockColour(3).rgb());  // a cut corner
+    EXPECT_EQ(colourAt({32 + 37, 37}), kGround.rgb());
+}
+
 TEST(BoardDrawing, NoMarkWhileARiversPathIsShown) {
     RenderHarness h;
     h.Place(kTile, 10, 6, 1);

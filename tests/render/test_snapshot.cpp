@@ -67,6 +67,10 @@ protected:
             ASSERT_TRUE(ShadowPieceBitmap(resource).save(
                 dir.filePath(QString("res/%1.bmp").arg(resource)), "BMP"));
         }
+        for (int colour = 1; colour <= 5; ++colour) {
+            ASSERT_TRUE(ClicksBlockBitmap(colour).save(
+                dir.filePath(QString("res/%1.bmp").arg(colour + 3)), "BMP"));
+        }
         QImage filled(40, 50, QImage::Format_RGB32);
         filled.fill(Qt::white);
         ASSERT_TRUE(filled.save(dir.filePath("res/filled.bmp"), "BMP"));

@@ -49,4 +49,24 @@ namespace ribaku::testing {
     return ::testing::AssertionSuccess();
 }
 
+std::map<int, int> KindsOnLevel(const TBoardState& state, int level) {
+    std::map<int, int> kinds;
+    for (int t = 1; t <= kTileCount; ++t)
+        if (state.TilePos[t].OnBoard() && state.TilePos[t].level == level) ++kinds[TileKind(t)];
+    return kinds;
+}
+
+::testing::AssertionResult InFlatBlock(const TBoardState& state, int level, int firstColumn,
+                                       int lastColumn, int firstRow, int lastRow) {
+    for (int t = 1; t <= kTileCount; ++t) {
+        const TCellPos& p = state.TilePos[t];
+        if (!p.OnBoard() || p.level != level) continue;
+        if (p.column % 2 != 0 || p.column < firstColumn || p.column > lastColumn ||
+            p.row % 2 != 1 || p.row < firstRow || p.row > lastRow)
+            return ::testing::AssertionFailure()
+                   << "tile " << t << " at " << p.column << "," << p.row;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace ribaku::testing

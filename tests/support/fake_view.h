@@ -41,6 +41,12 @@ public:
     void SetPauseButtons() override { Record("SetPauseButtons"); }
     void RedrawHOF() override { Record("RedrawHOF"); }
     void ShowCurrentTileBox(int tile) override { Record("CurrentTile " + std::to_string(tile)); }
+    void ShowPlayerClocks(bool secondPlayerTurn, uint32_t tickMs, int seconds1,
+                          int seconds2) override {
+        Record("PlayerClocks " + std::to_string(secondPlayerTurn ? 2 : 1) + " " +
+               std::to_string(tickMs) + " " + std::to_string(seconds1) + " " +
+               std::to_string(seconds2));
+    }
     void CallHelp(HelpPage page) override {
         Record("CallHelp " + std::to_string(static_cast<int>(page)));
     }

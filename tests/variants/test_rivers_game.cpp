@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "support/board_checks.h"
 #include "support/fixture_layouts.h"
 #include "support/play_fixture.h"
@@ -13,31 +11,14 @@ namespace ribaku {
 namespace {
 
 using testing::BoardAndTilePosAgree;
-
-// Kind -> how many tiles of it lie on `level`.
-std::map<int, int> KindsOnLevel(const TBoardState& s, int level) {
-    std::map<int, int> kinds;
-    for (int t = 1; t <= kTileCount; ++t)
-        if (s.TilePos[t].OnBoard() && s.TilePos[t].level == level) ++kinds[TileKind(t)];
-    return kinds;
-}
-
-// Every tile of `level` lies on the lattice of the block between the given columns.
-bool InBlock(const TBoardState& s, int level, int firstColumn, int lastColumn) {
-    for (int t = 1; t <= kTileCount; ++t) {
-        const TCellPos& p = s.TilePos[t];
-        if (!p.OnBoard() || p.level != level) continue;
-        if (p.column % 2 != 0 || p.column < firstColumn || p.column > lastColumn) return false;
-        if (p.row % 2 != 1 || p.row < 5 || p.row > 15) return false;
-    }
-    return true;
-}
+using testing::InFlatBlock;
+using testing::KindsOnLevel;
 
 TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
     TBoardState s;
     TRandom random;
     s.Board(2, 2, 3) = 99;  // whatever lay on the board before goes
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 1}, RiversChoice::Easy);
+    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 1}, Difficulty::Easy);
     EXPECT_EQ(s.TilesLeft, 84);
     EXPECT_EQ(s.TileTotal, 84);
     EXPECT_TRUE(BoardAndTilePosAgree(s));
@@ -47,15 +28,15 @@ TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
         EXPECT_LT(kind, 21);
         EXPECT_EQ(count, 4) << "kind " << kind;
     }
-    EXPECT_TRUE(InBlock(s, 1, 4, 30));
+    EXPECT_TRUE(InFlatBlock(s, 1, 4, 30, 5, 15));
     EXPECT_TRUE(KindsOnLevel(s, 2).empty());
 
     // A millisecond later, another deal.
     const auto first = s.TilePos;
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 2}, RiversChoice::Easy);
+    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 2}, Difficulty::Easy);
     EXPECT_NE(s.TilePos, first);
 
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 3}, RiversChoice::Hard);
+    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 3}, Difficulty::Hard);
     EXPECT_EQ(s.TilesLeft, 144);
     EXPECT_EQ(s.TileTotal, 144);
     EXPECT_TRUE(BoardAndTilePosAgree(s));
@@ -64,8 +45,8 @@ TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
     EXPECT_EQ(lower.rbegin()->first, 17);
     EXPECT_EQ(upper.size(), 18u);  // Dots, Winds, Dragons, Flowers, Seasons
     EXPECT_EQ(upper.begin()->first, 18);
-    EXPECT_TRUE(InBlock(s, 1, 6, 28));
-    EXPECT_TRUE(InBlock(s, 2, 6, 28));
+    EXPECT_TRUE(InFlatBlock(s, 1, 6, 28, 5, 15));
+    EXPECT_TRUE(InFlatBlock(s, 2, 6, 28, 5, 15));
     for (int t = 73; t <= kTileCount; ++t) {
         const TCellPos& p = s.TilePos[t];
         EXPECT_NE(s.Board(p.column, p.row, 1), 0) << "tile " << t << " stands on nothing";
@@ -75,7 +56,7 @@ TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
 class RiversGame : public testing::PlayTest {
 protected:
     // A Rivers game on a board drawn by hand, from a classic game on layout 2.
-    void StartHandDrawn(RiversChoice choice = RiversChoice::Easy) {
+    void StartHandDrawn(Difficulty choice = Difficulty::Easy) {
         game.state.LayoutNumber = 2;
         game.FourRivers(choice);
         game.state.Board = TBoard{};
@@ -94,7 +75,7 @@ protected:
 TEST_F(RiversGame, NewPlaysTheLastDifficultyAgainAndTheClassicLayoutWaitsAside) {
     game.state.LayoutMap = testing::StackedFixture144();
     game.SetMode(gmWelcome);
-    game.FourRivers(RiversChoice::Hard);
+    game.FourRivers(Difficulty::Hard);
     EXPECT_EQ(game.state.GameMode, gmRivers);
     EXPECT_EQ(game.state.LayoutNumber, kRiversHardNumber);
     EXPECT_EQ(game.state.SavedLayoutNumber, 2);
@@ -115,7 +96,7 @@ TEST_F(RiversGame, NewPlaysTheLastDifficultyAgainAndTheClassicLayoutWaitsAside) 
     }
     EXPECT_EQ(game.state.SavedLayoutNumber, 2);
 
-    game.FourRivers(RiversChoice::Easy);
+    game.FourRivers(Difficulty::Easy);
     game.NewGame();
     EXPECT_EQ(game.state.LayoutNumber, kRiversEasyNumber);
     EXPECT_EQ(game.state.TilesLeft, 84);
@@ -192,7 +173,7 @@ TEST_F(RiversGame, WithoutAPathThePairStaysAndWithoutTheSlideItGoesWhereItLies) 
 
 // Both reshuffles, the winnable one and the random one, on both boards.
 TEST_F(RiversGame, AShuffleRedealsTheTilesOverTheSameCellsWithoutPenalty) {
-    for (const RiversChoice choice : {RiversChoice::Easy, RiversChoice::Hard}) {
+    for (const Difficulty choice : {Difficulty::Easy, Difficulty::Hard}) {
         for (const bool winnable : {true, false}) {
             game.options.Shuffable = winnable;
             game.FourRivers(choice);
@@ -213,7 +194,7 @@ TEST_F(RiversGame, AShuffleRedealsTheTilesOverTheSameCellsWithoutPenalty) {
 // Hard's lower layer shows only the edges along the block's left and bottom sides; the
 // classic hit test finds a lower tile there and the upper one on its face.
 TEST_F(RiversGame, HardLowerTilesArePickedOnlyThroughTheirUncoveredEdges) {
-    game.FourRivers(RiversChoice::Hard);
+    game.FourRivers(Difficulty::Hard);
     const TBoardState& s = game.state;
     const int lower = s.Board(6, 9, 1), upper = s.Board(6, 9, 2);
     const int x = s.CoordX(6, 1) - 26;  // the lower tile's face; its box starts 6 pixels left
@@ -228,7 +209,7 @@ TEST_F(RiversGame, HardLowerTilesArePickedOnlyThroughTheirUncoveredEdges) {
 TEST_F(RiversGame, AClearedBoardEntersTheHallOfItsDifficulty) {
     game.options.PlayerName = "Rill";
     for (const int hall : {kRiversEasyNumber, kRiversHardNumber}) {
-        StartHandDrawn(hall == kRiversEasyNumber ? RiversChoice::Easy : RiversChoice::Hard);
+        StartHandDrawn(hall == kRiversEasyNumber ? Difficulty::Easy : Difficulty::Hard);
         Place(1, 6, 7);
         Place(2, 8, 7);
         const int seconds = hall == kRiversEasyNumber ? 61 : 62;

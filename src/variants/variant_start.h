@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/board_state.h"
+#include "core/random.h"
+
+namespace ribaku {
+
+// Which game of a variant a start command asks for; New plays the last one again.
+enum class Difficulty { Easy, Hard, LastPlayed };
+
+// A variant takes the screen under its hall number (`easyNumber` or `hardNumber`, by the
+// difficulty asked for; an unknown one plays Easy); the listed layout played last waits in
+// SavedLayoutNumber for the next classic game.
+void EnterVariant(TBoardState& state, Difficulty difficulty, int easyNumber, int hardNumber);
+
+// The tiles of a flat variant, scattered at random over a block of cells on even columns and
+// odd rows, each level filled in turn with the next tile numbers.
+struct TFlatBlock {
+    int levels = 1;
+    int firstColumn = 0;
+    int columns = 0;  // every second board column from firstColumn on
+    int firstRow = 0;
+    int rows = 0;  // every second board row from firstRow on
+    int tilesPerLevel() const { return columns * rows; }
+};
+
+// Empties the board, seeds the generator from the clock and deals `block`; the tiles on it
+// are the whole game: TilesLeft = TileTotal.
+void DealFlatBlock(TBoardState& state, TRandom& random, const TimeOfDay& now,
+                   const TFlatBlock& block);
+
+}  // namespace ribaku
