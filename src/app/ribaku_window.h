@@ -53,6 +53,7 @@ public:
     Toolbar* toolbar() const { return tools_; }
     ImageView* boardView() const { return board_; }
     const render::BoardRenderer& renderer() const { return *renderer_; }
+    const render::HallPanel& hallPanel() const { return hallPanel_; }
     // Shows the hidden Clicks game's menu entry and welcome box (the --clicks switch).
     void RevealClicks();
     // Start-up could not go on (no music or no layout): the window closes once shown.

@@ -9,8 +9,9 @@
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
 #include "core/deal.h"
-#include "program_folder.h"
 #include "play/moves.h"
+#include "program_folder.h"
+#include "render/hall_panel.h"
 #include "variants/rivers_deal.h"
 #include "variants/rivers_path.h"
 
@@ -34,8 +35,36 @@ protected:
     void Click(int tile) {
         QTest::mouseClick(window->boardView(), Qt::LeftButton, {}, FaceCentre(tile));
     }
+    // The winnable deal of game `number` on the current layout, dealt again to learn the
+    // order in which its pairs can be taken off.
+    TDealResult ReplayDeal(int32_t number) {
+        TBoardState replay;
+        replay.LayoutMap = window->game().state.LayoutMap;
+        TRandom rng{static_cast<uint32_t>(number)};
+        const TDealResult deal = CreateBoard(replay, rng, DealAnimation{});
+        EXPECT_EQ(replay.TilePos, window->game().state.TilePos);
+        buildOrder = replay;
+        return deal;
+    }
+    void ClickBuildOrder(const TDealResult& deal) {
+        for (int k = 1; k <= deal.buildPairs.count; ++k)
+            Click(buildOrder.Board[deal.buildPairs.pos[k]]);
+    }
+    // Closes the hall page or any other dialog the end of a game opens; its title is kept.
+    void CloseDialogsAsTheyOpen() {
+        QObject::connect(&closer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                pageShown = modal->windowTitle();
+                modal->close();
+            }
+        });
+        closer.start(50);
+    }
     testing::ProgramFolder folder;
     std::unique_ptr<TRibaku> window;
+    TBoardState buildOrder;
+    QTimer closer;
+    QString pageShown;
 };
 
 TEST_F(WindowPlay, ClickingAFreePairOnTheBoardRemovesIt) {
@@ -63,26 +92,10 @@ TEST_F(WindowPlay, AWinnableSpecificGameClearedByClicksEntersTheHallOfFame) {
     game.state.GameSeed = 4242;
     game.options.PlayerName = "Winner";
     game.NewSpecificGame1Click();
-
-    // The same deal again, to learn the order in which it can be cleared.
-    TBoardState replay;
-    replay.LayoutMap = game.state.LayoutMap;
-    TRandom rng{4242};
-    const TDealResult deal = CreateBoard(replay, rng, DealAnimation{});
-    ASSERT_EQ(replay.TilePos, game.state.TilePos);
-
-    QString pageShown;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            pageShown = modal->windowTitle();
-            modal->close();
-        }
-    });
-    closer.start(50);
+    const TDealResult deal = ReplayDeal(4242);
+    CloseDialogsAsTheyOpen();
     game.state.GameStartTick -= 61000;  // a minute played: well inside the hall
-    for (int k = 1; k <= deal.buildPairs.count; ++k)
-        Click(replay.Board[deal.buildPairs.pos[k]]);
+    ClickBuildOrder(deal);
     EXPECT_EQ(game.state.TilesLeft, 0);
     QTest::qWait(300);  // the next ticks end the game
 
@@ -139,11 +152,7 @@ TEST_F(WindowPlay, AClearedRiversBoardEntersItsHallAndOutlivesTheProgram) {
     DealRiversBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, Difficulty::Easy);
     game.DrawBoard();
 
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    closer.start(50);
+    CloseDialogsAsTheyOpen();
     game.state.GameStartTick -= 125000;
     for (bool taken = true; taken && game.state.TilesLeft > 0;) {
         taken = false;
@@ -165,6 +174,87 @@ TEST_F(WindowPlay, AClearedRiversBoardEntersItsHallAndOutlivesTheProgram) {
     window = std::make_unique<TRibaku>(folder.path());
     EXPECT_EQ(window->game().hall.HallTable.Fields(kRiversEasyNumber, 1).name, "Brook");
     EXPECT_EQ(window->game().hall.HallTable.Fields(kRiversHardNumber, 1).name, "---");
+}
+
+// Memory as a player meets it: nothing of a face shows before the tile is turned, not in the
+// side panel's current-tile box either; the board cleared pair by pair enters its hall.
+TEST_F(WindowPlay, MemoryEasyFromItsButtonIsClearedByClicksIntoItsHall) {
+    Game& game = window->game();
+    game.options.PlayerName = "Memo";
+    game.options.ShowCurrentTile = true;
+    QTest::mouseClick(window->welcomePanel()->memoryEasy, Qt::LeftButton);
+    ASSERT_EQ(game.state.GameMode, gmMemory);
+    ASSERT_EQ(game.state.TilesLeft, 32);
+    const QImage panel = window->hallPanel().HofBox();
+    QTest::mouseMove(window->boardView(), FaceCentre(1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->hallPanel().HofBox(), panel);
+
+    CloseDialogsAsTheyOpen();
+    game.state.GameStartTick -= 90000;
+    for (int tile = 1; tile < 32; tile += 2) {
+        Click(tile);
+        Click(tile + 1);
+        for (int tick = 0; tick < 10; ++tick)  // the half second the pair stays up
+            game.Tick();
+    }
+    EXPECT_EQ(game.state.TilesLeft, 0);
+    QTest::qWait(300);
+    EXPECT_EQ(game.state.GameMode, gmGameOver);
+    EXPECT_EQ(game.hall.HallTable.Fields(kMemoryEasyNumber, 1).name, "Memo");
+}
+
+// Two players from the welcome button on a specific game: the clocks run in the side panel,
+// the verdict ends the game, and New then deals a classic game.
+TEST_F(WindowPlay, ATwoPlayerGameFromItsButtonEndsOnItsVerdict) {
+    Game& game = window->game();
+    game.options.Winnable = true;
+    game.options.RandomSeed1 = true;
+    game.state.GameSeed = 4242;
+    const QImage emptyPanel = window->hallPanel().HofBox();
+    QTest::mouseClick(window->welcomePanel()->twoPlayers, Qt::LeftButton);
+    ASSERT_EQ(game.state.GameMode, gmTwoPlayers);
+    const TDealResult deal = ReplayDeal(4242);
+    QTest::qWait(120);  // the clocks are drawn at the next ticks
+    EXPECT_NE(window->hallPanel().HofBox().copy(render::kPlayerClocksArea),
+              emptyPanel.copy(render::kPlayerClocksArea));
+
+    CloseDialogsAsTheyOpen();
+    game.state.GameStartTick -= 60000;  // a game ends only once its clock has run
+    ClickBuildOrder(deal);
+    QTest::qWait(300);
+    EXPECT_EQ(game.state.GameMode, gmGameOver);
+    EXPECT_TRUE(pageShown.isEmpty());  // no hall page for two players
+    EXPECT_EQ(game.hall.HallNewRank, 0);
+    QTest::mouseClick(window->toolbar()->button(Toolbar::New), Qt::LeftButton);
+    EXPECT_EQ(game.state.GameMode, gmSolitaire);
+}
+
+// Clicks is hidden until the --clicks switch reveals it; a group clicked goes and the blocks
+// settle.
+TEST_F(WindowPlay, ClicksRevealedByItsSwitchIsPlayedByClicks) {
+    Game& game = window->game();
+    EXPECT_FALSE(window->action("Mah-Jongg Clicks")->isVisible());
+    window->RevealClicks();
+    EXPECT_TRUE(window->action("Mah-Jongg Clicks")->isVisible());
+    ASSERT_TRUE(window->welcomePanel()->clicksNewGame->isVisible());
+    QTest::mouseClick(window->welcomePanel()->clicksNewGame, Qt::LeftButton);
+    ASSERT_EQ(game.state.GameMode, gmClicks);
+
+    TClicksGrid& grid = game.state.ClicksGrid;
+    grid = TClicksGrid{};
+    grid[2][12] = grid[2][11] = 1;  // column 2 empties and column 3 closes over it
+    grid[3][12] = 2;
+    game.DrawBoard();
+    const QPoint column2(32 + 14 + 16 + game.state.BoardOriginX,
+                         32 * 11 + 16 + game.state.BoardOriginY);
+    const QPoint column3 = column2 + QPoint(32, 0);
+    const QRgb secondColour = window->renderer().Screen().pixel(column3);
+    QTest::mouseClick(window->boardView(), Qt::LeftButton, {}, column2);
+    EXPECT_EQ(grid[2][12], 2);
+    EXPECT_EQ(grid[3][12], 0);
+    EXPECT_EQ(window->renderer().Screen().pixel(column2), secondColour);
+    EXPECT_NE(window->renderer().Screen().pixel(column3), secondColour);
 }
 
 }  // namespace
