@@ -83,7 +83,8 @@ void HallPage::Prepare() {
     if (fromGameOver) {
         HallLabel1->setText(
             Text(game_.hall.RankMessage(game_.state.LayoutNumber, game_.options.PlayerName)));
-        if (QTreeWidgetItem* entry = Scores->topLevelItem(game_.hall.HallNewRank - 1))
+        const int rank = game_.hall.NewRankIn(game_.state.LayoutNumber);
+        if (QTreeWidgetItem* entry = Scores->topLevelItem(rank - 1))
             Scores->setCurrentItem(entry);
         HallEdit1->selectAll();
     }

@@ -35,7 +35,14 @@ int HallIndexOfItem(int item, int layoutCount) {
 void THallOfFame::Enter(int hallIndex, int total, int penalty, const std::string& player) {
     if (!IsHallIndex(hallIndex)) return;
     const int rank = AddHallEntry(HallTable, hallIndex, total, penalty, player);
-    if (rank > 0) HallNewRank = rank;
+    if (rank > 0) {
+        HallNewRank = rank;
+        HallNewIndex = hallIndex;
+    }
+}
+
+int THallOfFame::NewRankIn(int hallIndex) const {
+    return hallIndex == HallNewIndex ? HallNewRank : 0;
 }
 
 THallList THallOfFame::List(int hallIndex, int layoutCount) const {
@@ -51,7 +58,7 @@ THallList THallOfFame::List(int hallIndex, int layoutCount) const {
 }
 
 std::string THallOfFame::RankMessage(int hallIndex, const std::string& player) const {
-    const int rank = HallNewRank;
+    const int rank = NewRankIn(hallIndex);
     if (!IsHallIndex(hallIndex) || rank < 1 || rank > kHallRanks) return "";
     const THallFields fields = HallTable.Fields(hallIndex, rank);
     return "You reached rank #" + std::to_string(rank) + ", " + player +
@@ -59,7 +66,7 @@ std::string THallOfFame::RankMessage(int hallIndex, const std::string& player) c
 }
 
 void THallOfFame::RenameNewEntry(int hallIndex, const std::string& player) {
-    const int rank = HallNewRank;
+    const int rank = NewRankIn(hallIndex);
     if (!IsHallIndex(hallIndex) || rank < 1 || rank > kHallRanks) return;
     std::string entry = HallTable.Entry(hallIndex, rank);
     entry.replace(0, kNameLength, HallNameField(player));
@@ -99,7 +106,7 @@ THallPanel THallOfFame::Panel(int hallIndex, const Options& options, bool emptyP
         panel.lines.push_back(THallPanelLine{
             TPanelText{fields.name, 15, 27 * rank + 81 - shift},
             TPanelText{MinutesSeconds(fields.total), 39, 27 * rank + 94 - shift},
-            rank == HallNewRank,
+            rank == NewRankIn(hallIndex),
         });
     }
     return panel;

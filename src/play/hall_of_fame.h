@@ -58,6 +58,7 @@ int HallIndexOfItem(int item, int layoutCount);
 struct THallOfFame {
     THallTable HallTable;
     int32_t HallNewRank = 0;        // rank of the entry added last, drawn bold italic
+    int32_t HallNewIndex = 0;       // the hall it went into: no other hall has a new entry
     bool HallFromGameOver = false;  // the hall page is open because of a new entry
     bool HallPanelDirty = false;    // every board redraw repaints the side panel first
     // The file was read at start-up (or there was none): only then may closing remove the
@@ -66,6 +67,8 @@ struct THallOfFame {
 
     // A finished game's time into hall `hallIndex`; it becomes the new entry when it ranks.
     void Enter(int hallIndex, int total, int penalty, const std::string& player);  // AddHall
+    // The rank of the new entry when it lies in hall `hallIndex`, else 0.
+    int NewRankIn(int hallIndex) const;
     // The hall page's list of one hall; `layoutCount` numbers the drop-down items.
     THallList List(int hallIndex, int layoutCount) const;  // GenerateList
     // "You reached rank #3, Ann ! Your score : 05:23" for the new entry of hall `hallIndex`;

@@ -184,7 +184,7 @@ TEST_F(HelpDialog, ResettingAHallAsksFirstAndShowsTheDefaults) {
 TEST_F(HelpDialog, ANewEntryIsNamedOnThePageOpenedByTheEndOfTheGame) {
     // Behind Bob and the default 05:00 of rank 1.
     AddHallEntry(game.hall.HallTable, 1, 100, 0, "Bob");
-    game.hall.HallNewRank = AddHallEntry(game.hall.HallTable, 1, 323, 0, "Ann");
+    game.hall.Enter(1, 323, 0, "Ann");
     ASSERT_EQ(game.hall.HallNewRank, 3);
     game.hall.HallFromGameOver = true;
     form.Prepare(HelpPage::HallOfFame);

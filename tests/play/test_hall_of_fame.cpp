@@ -273,6 +273,7 @@ TEST_F(Hall, TheGameEntersItsTimeAndPenaltyIntoTheHallOfItsLayoutOrVariant) {
 
 TEST_F(Hall, TheSidePanelListsTheHallOfTheCurrentLayoutWhereTheModeLeavesRoom) {
     game.hall.HallNewRank = 3;
+    game.hall.HallNewIndex = 2;
     game.state.GameMode = gmSolitaire;
     THallPanel panel = game.PanelHOF();
     ASSERT_EQ(panel.lines.size(), 10u);
@@ -293,6 +294,27 @@ TEST_F(Hall, TheSidePanelListsTheHallOfTheCurrentLayoutWhereTheModeLeavesRoom) {
     EXPECT_TRUE(game.PanelHOF().empty);
     game.options.ShowHallFame = false;
     EXPECT_FALSE(game.PanelHOF().shown);
+}
+
+// A Memory record is the new entry of the Memory hall only: the classic layout played next
+// shows no rank of its own marked, and renaming reaches no other hall's record.
+TEST_F(Hall, TheNewEntryBelongsToTheHallItWentInto) {
+    game.state.LayoutNumber = kMemoryEasyNumber;
+    game.state.ElapsedSeconds = 61;
+    EnterGameTime();
+    ASSERT_EQ(game.hall.HallNewRank, 1);
+    game.state.GameMode = gmMemory;
+    EXPECT_TRUE(game.PanelHOF().lines[0].newEntry);
+
+    game.state.LayoutNumber = 2;
+    game.state.GameMode = gmSolitaire;
+    for (const THallPanelLine& line : game.PanelHOF().lines)
+        EXPECT_FALSE(line.newEntry);
+    EXPECT_EQ(game.hall.RankMessage(2, "Ann"), "");
+    const std::string record = game.hall.HallTable.Entry(2, 1);
+    game.HallEdit1Change("Zed");
+    EXPECT_EQ(game.hall.HallTable.Entry(2, 1), record);
+    EXPECT_EQ(game.hall.HallTable.Fields(kMemoryEasyNumber, 1).name, "Ann");
 }
 
 TEST_F(Hall, TheHallPageListsAHallUnderItsDropDownItem) {
