@@ -12,7 +12,7 @@ namespace {
 TBoardState RiversDeal(Difficulty choice, int millisecond) {
     TBoardState s;
     TRandom random;
-    DealRiversBoard(s, random, TimeOfDay{12, 0, 0, millisecond}, choice);
+    DealVariantBoard(s, random, TimeOfDay{12, 0, 0, millisecond}, choice, kRiversBoards);
     return s;
 }
 

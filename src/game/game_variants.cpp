@@ -8,13 +8,13 @@ namespace ribaku {
 
 void Game::FourRivers(Difficulty difficulty) {
     ColorHighlight();
-    DealRiversBoard(state, random, view_.UtcTimeOfDay(), difficulty);
+    DealVariantBoard(state, random, view_.UtcTimeOfDay(), difficulty, kRiversBoards);
     ShowVariant(gmRivers, "Mahjongg Rivers started.");
 }
 
 void Game::Memory(Difficulty difficulty) {
     ColorHighlight();
-    DealMemoryBoard(state, random, view_.UtcTimeOfDay(), difficulty);
+    DealVariantBoard(state, random, view_.UtcTimeOfDay(), difficulty, kMemoryBoards);
     ShowVariant(gmMemory, "Mahjongg Memory started.");
 }
 

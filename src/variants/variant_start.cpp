@@ -9,7 +9,10 @@ void EnterVariant(TBoardState& s, Difficulty difficulty, int easyNumber, int har
     if (s.LayoutNumber != hardNumber) s.LayoutNumber = easyNumber;
 }
 
-void DealFlatBlock(TBoardState& s, TRandom& random, const TimeOfDay& now, const TFlatBlock& block) {
+void DealVariantBoard(TBoardState& s, TRandom& random, const TimeOfDay& now, Difficulty difficulty,
+                      const TVariantBoards& boards) {
+    EnterVariant(s, difficulty, boards.easyNumber, boards.hardNumber);
+    const TFlatBlock& block = s.LayoutNumber == boards.hardNumber ? boards.hard : boards.easy;
     random.SeedFromClock(now);
     s.Board = TBoard{};
     s.TilePos = {};

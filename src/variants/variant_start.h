@@ -24,9 +24,18 @@ struct TFlatBlock {
     int tilesPerLevel() const { return columns * rows; }
 };
 
-// Empties the board, seeds the generator from the clock and deals `block`; the tiles on it
-// are the whole game: TilesLeft = TileTotal.
-void DealFlatBlock(TBoardState& state, TRandom& random, const TimeOfDay& now,
-                   const TFlatBlock& block);
+// A flat variant's two boards, under their hall numbers.
+struct TVariantBoards {
+    int easyNumber = 0;
+    int hardNumber = 0;
+    TFlatBlock easy;
+    TFlatBlock hard;
+};
+
+// The board of a new game of the variant: it takes the screen under the hall number of the
+// difficulty asked for (EnterVariant), the generator is seeded from the clock, the board
+// emptied and the block dealt. The tiles on it are the whole game: TilesLeft = TileTotal.
+void DealVariantBoard(TBoardState& state, TRandom& random, const TimeOfDay& now,
+                      Difficulty difficulty, const TVariantBoards& boards);  // FourRivers, Memory
 
 }  // namespace ribaku

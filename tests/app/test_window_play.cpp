@@ -149,7 +149,8 @@ TEST_F(WindowPlay, AClearedRiversBoardEntersItsHallAndOutlivesTheProgram) {
     game.options.AnimateTileRivers = false;  // the slide has tests of its own
     game.FourRivers(Difficulty::Easy);
     // A deal of a known time, which taking the first joined pair again and again clears.
-    DealRiversBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, Difficulty::Easy);
+    DealVariantBoard(game.state, game.random, TimeOfDay{12, 0, 0, 7}, Difficulty::Easy,
+                     kRiversBoards);
     game.DrawBoard();
 
     CloseDialogsAsTheyOpen();

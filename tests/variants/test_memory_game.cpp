@@ -14,7 +14,7 @@ using testing::KindsOnLevel;
 TEST(MemoryDeal, EasyHoldsCraksOneToEightAndHardTwentyOneKindsFourEach) {
     TBoardState s;
     TRandom random;
-    DealMemoryBoard(s, random, TimeOfDay{9, 0, 0, 1}, Difficulty::Easy);
+    DealVariantBoard(s, random, TimeOfDay{9, 0, 0, 1}, Difficulty::Easy, kMemoryBoards);
     EXPECT_EQ(s.LayoutNumber, kMemoryEasyNumber);
     EXPECT_EQ(s.TileTotal, 32);
     EXPECT_TRUE(testing::BoardAndTilePosAgree(s));
@@ -23,9 +23,9 @@ TEST(MemoryDeal, EasyHoldsCraksOneToEightAndHardTwentyOneKindsFourEach) {
     EXPECT_EQ(easy,
               (std::map<int, int>{{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
 
-    DealMemoryBoard(s, random, TimeOfDay{9, 0, 0, 2}, Difficulty::LastPlayed);
+    DealVariantBoard(s, random, TimeOfDay{9, 0, 0, 2}, Difficulty::LastPlayed, kMemoryBoards);
     EXPECT_EQ(s.LayoutNumber, kMemoryEasyNumber);
-    DealMemoryBoard(s, random, TimeOfDay{9, 0, 0, 3}, Difficulty::Hard);
+    DealVariantBoard(s, random, TimeOfDay{9, 0, 0, 3}, Difficulty::Hard, kMemoryBoards);
     EXPECT_EQ(s.TileTotal, 84);
     EXPECT_TRUE(InFlatBlock(s, 1, 4, 30, 5, 15));
     const std::map<int, int> hard = KindsOnLevel(s, 1);

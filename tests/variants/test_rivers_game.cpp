@@ -18,7 +18,7 @@ TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
     TBoardState s;
     TRandom random;
     s.Board(2, 2, 3) = 99;  // whatever lay on the board before goes
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 1}, Difficulty::Easy);
+    DealVariantBoard(s, random, TimeOfDay{8, 0, 0, 1}, Difficulty::Easy, kRiversBoards);
     EXPECT_EQ(s.TilesLeft, 84);
     EXPECT_EQ(s.TileTotal, 84);
     EXPECT_TRUE(BoardAndTilePosAgree(s));
@@ -33,10 +33,10 @@ TEST(RiversDeal, EasyAndHardLayTheirKindsInOneBlockWithAMarginForThePaths) {
 
     // A millisecond later, another deal.
     const auto first = s.TilePos;
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 2}, Difficulty::Easy);
+    DealVariantBoard(s, random, TimeOfDay{8, 0, 0, 2}, Difficulty::Easy, kRiversBoards);
     EXPECT_NE(s.TilePos, first);
 
-    DealRiversBoard(s, random, TimeOfDay{8, 0, 0, 3}, Difficulty::Hard);
+    DealVariantBoard(s, random, TimeOfDay{8, 0, 0, 3}, Difficulty::Hard, kRiversBoards);
     EXPECT_EQ(s.TilesLeft, 144);
     EXPECT_EQ(s.TileTotal, 144);
     EXPECT_TRUE(BoardAndTilePosAgree(s));
