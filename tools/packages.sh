@@ -7,6 +7,8 @@ RIBAKU_PACKAGES=(
     libfluidsynth-dev timgm6mb-soundfont
     libjpeg-dev libsimpleini-dev libx11-dev libxrandr-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the .deb (dpkg-shlibdeps) and the checks of the desktop entry and metainfo
+    dpkg-dev desktop-file-utils appstream
 )
 
 ribaku_install_packages() {

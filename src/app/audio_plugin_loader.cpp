@@ -3,13 +3,17 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
+#include "app/program_folders.h"
+
 namespace ribaku {
 namespace {
 
-// Beside the program first; then where the build put them, for the tests' programs.
+// Where the program keeps them (beside it, or lib/ribaku when installed); then where the
+// build put them, for the tests' programs.
 QFunctionPointer ResolveEntry(const char* plugin, const char* entry) {
-    for (const QString& folder :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(RIBAKU_PLUGIN_DIR)}) {
+    const std::filesystem::path programDir = QCoreApplication::applicationDirPath().toStdString();
+    for (const QString& folder : {QString::fromStdString(PluginFolderOf(programDir).string()),
+                                  QStringLiteral(RIBAKU_PLUGIN_DIR)}) {
         QLibrary library(folder + QStringLiteral("/lib") + QLatin1String(plugin));
         if (QFunctionPointer function = library.resolve(entry)) return function;
     }

@@ -7,8 +7,9 @@
 
 namespace ribaku {
 
-// The audio players, from their plugins beside the program. Nothing when a plugin is missing
-// or damaged: the game then goes on without that sound. A plugin once loaded stays loaded.
+// The audio players, from their plugins (in PluginFolderOf the program). Nothing when a
+// plugin is missing or damaged: the game then goes on without that sound. A plugin once
+// loaded stays loaded.
 std::unique_ptr<MusicPlayer> LoadMusicPlayer();
 std::unique_ptr<SoundEffectsPlayer> LoadSoundEffects(const std::filesystem::path& folder,
                                                      const Options& options);

@@ -11,6 +11,7 @@
 #include "app/options_page.h"
 #include "app/rtf_reader.h"
 #include "app/tile_chart.h"
+#include "game/game.h"
 
 namespace ribaku {
 
@@ -29,7 +30,7 @@ THelpForm::THelpForm(Game& game, const render::Tileset& tileset,
     PageControl->setDocumentMode(false);
     HelpText = CreateTextViewer(this);
     NewsText = CreateTextViewer(this);
-    About = new AboutPanel(programDir, this);
+    About = new AboutPanel(programDir, game.catalog.SavedLayoutsFolder(), this);
     French = new FrenchPanel(this);
     Tiles = new TileChartPanel(this);
     Options = new OptionsPanel(game, this);

@@ -78,13 +78,14 @@ QTextBrowser* CreateTextViewer(QWidget* parent) {
     return viewer;
 }
 
-AboutPanel::AboutPanel(const std::filesystem::path& programDir, QWidget* parent)
+AboutPanel::AboutPanel(const std::filesystem::path& programDir,
+                       const std::filesystem::path& layoutsFolder, QWidget* parent)
     : PicturePanel(kSize, parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 70, 24, 14);
     column->setSpacing(4);
     AddCredits();
-    AddLinks(programDir);
+    AddLinks(programDir, layoutsFolder);
 }
 
 void AboutPanel::AddCredits() {
@@ -127,7 +128,8 @@ void AboutPanel::AddCredits() {
 
 // Everything the links open is on the player's machine: two pages of this dialog, the
 // folder where new layouts go, and the licence that stands beside the program.
-void AboutPanel::AddLinks(const std::filesystem::path& programDir) {
+void AboutPanel::AddLinks(const std::filesystem::path& programDir,
+                          const std::filesystem::path& layoutsFolder) {
     auto* column = static_cast<QVBoxLayout*>(layout());
     const auto addLink = [&](const QString& text, const QUrl& url) {
         auto* link = new LinkLabel(text, url, this);
@@ -142,7 +144,8 @@ void AboutPanel::AddLinks(const std::filesystem::path& programDir) {
             [this] { emit pageWanted(HelpPage::Help); });
     connect(addLink(QStringLiteral("What's new in this version"), {}), &LinkLabel::activated, this,
             [this] { emit pageWanted(HelpPage::WhatsNew); });
-    addLink(QStringLiteral("Your own layouts: the Layouts folder"), localFile("Layouts"));
+    addLink(QStringLiteral("Your own layouts: the Layouts folder"),
+            QUrl::fromLocalFile(QString::fromStdString(layoutsFolder.string())));
     addLink(QStringLiteral("Licence of the artwork and music"), localFile("LICENSE"));
     column->addStretch(1);
 }

@@ -16,7 +16,9 @@ QTextBrowser* CreateTextViewer(QWidget* parent);
 class AboutPanel : public PicturePanel {
     Q_OBJECT
 public:
-    AboutPanel(const std::filesystem::path& programDir, QWidget* parent);
+    // `layoutsFolder`: where the player's own layouts go (LayoutCatalog::SavedLayoutsFolder).
+    AboutPanel(const std::filesystem::path& programDir, const std::filesystem::path& layoutsFolder,
+               QWidget* parent);
 
     const std::vector<LinkLabel*>& links() const { return links_; }
 
@@ -31,7 +33,8 @@ protected:
 
 private:
     void AddCredits();
-    void AddLinks(const std::filesystem::path& programDir);
+    void AddLinks(const std::filesystem::path& programDir,
+                  const std::filesystem::path& layoutsFolder);
 
     std::vector<LinkLabel*> links_;
 };

@@ -10,8 +10,8 @@ namespace ribaku {
 void TRibaku::BuildLayoutMenu() {
     layoutMenu_ = AddMenu("&Layout");
     AddCommand(layoutMenu_, "Select Layout", {}, [this] { SelectLayout1Click(); });
-    AddCommand(layoutMenu_, "Create Layout", {}, {});
-    AddCommand(layoutMenu_, "Edit Layout", {}, {});
+    AddCommand(layoutMenu_, "Create Layout", {}, [this] { EnterEditor(true); });
+    AddCommand(layoutMenu_, "Edit Layout", {}, [this] { EnterEditor(false); });
     layoutMenu_->addSeparator();
     layoutGroup_ = new QActionGroup(layoutMenu_);
     for (int n = 1; n <= game_.state.LayoutCount; ++n)

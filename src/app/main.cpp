@@ -29,6 +29,8 @@ int RunProgram(bool revealClicks) {
     splash->ShowPainted();
 
     QApplication::setApplicationName(QStringLiteral("Ribaku 5.36"));
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ribaku.Ribaku"));
     const std::filesystem::path programDir = QApplication::applicationDirPath().toStdString();
     ribaku::TRibaku window(programDir);
     if (revealClicks) window.RevealClicks();

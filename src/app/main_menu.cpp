@@ -79,6 +79,7 @@ void TRibaku::BuildMainMenu() {
     BuildBackgroundMenu();
     BuildTilesetMenu();
     BuildHelpMenu();
+    BuildEditorMenu();
     SyncMarks();
 }
 

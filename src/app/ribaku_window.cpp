@@ -11,6 +11,7 @@
 
 #include "app/audio_plugin_loader.h"
 #include "app/cool_menu.h"
+#include "app/editor_panel.h"
 #include "app/error_box.h"
 #include "app/image_view.h"
 #include "app/qt_text.h"
@@ -46,7 +47,8 @@ TMouseButton MouseButtonOf(Qt::MouseButton button) {
 
 }  // namespace
 
-TRibaku::TRibaku(const std::filesystem::path& programDir) : programDir_(programDir), game_(*this) {
+TRibaku::TRibaku(const std::filesystem::path& programDir)
+    : folders_(LocateProgramFolders(programDir)), programDir_(folders_.data), game_(*this) {
     setWindowTitle(QStringLiteral("Ribaku 5.36 "));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -77,6 +79,7 @@ void TRibaku::Init() {
     ArrangeClientArea();
     try {
         game_.catalog.LoadFiles(game_.state);
+        game_.catalog.AddPersonalFiles(game_.state, settings_.BoardNumber, settings_.MidiNumber);
     } catch (const MissingFilesError& missing) {
         // Without music or layouts there is nothing to play: say what is missing, then close.
         startupFailed_ = true;
@@ -110,6 +113,8 @@ void TRibaku::CreateParts() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     tools_ = new Toolbar(client);
+    editorPanel_ = new EditorPanel(client);
+    askLayoutFile = [this](const std::string& name) { return AskLayoutFileByDialog(name); };
     board_ =
         new ImageView(renderer_->Screen(), {render::kBoardWidth, render::kBoardHeight}, client);
     board_->hide();  // until start-up has drawn it
@@ -119,6 +124,7 @@ void TRibaku::CreateParts() {
     hallPanel_.boxChanged = [this](const QRect& area) { hofBox_->update(area); };
     board_->onRelease = [this](QPoint at, Qt::MouseButton button) {
         Guarded([&] { game_.ButtonDown(at.x(), at.y(), MouseButtonOf(button)); });
+        if (Editing()) ShowEditorTilesLeft();
     };
     board_->onMove = [this](QPoint at) { Guarded([&] { game_.FormMouseMove(at.x(), at.y()); }); };
     board_->onLeave = [this] { Guarded([this] { game_.PointerLeft(); }); };
@@ -138,9 +144,9 @@ void TRibaku::CreateParts() {
 void TRibaku::ReadSettings() {
     const int screenWidth = screen()->geometry().width();
     std::error_code missing;
-    settingsFound_ = std::filesystem::exists(programDir_ / "Ribaku.ini", missing);
+    settingsFound_ = std::filesystem::exists(folders_.playerFiles / "Ribaku.ini", missing);
     try {
-        settings_ = ReadSettingsFile(programDir_ / "Ribaku.ini", screenWidth);
+        settings_ = ReadSettingsFile(folders_.playerFiles / "Ribaku.ini", screenWidth);
     } catch (const std::exception& error) {
         ShowError(this, error);
         settingsUnreadable_ = true;
@@ -151,6 +157,8 @@ void TRibaku::ReadSettings() {
     game_.state.LayoutNumber = settings_.BoardNumber;
     game_.state.GameSeed = settings_.RandomSeed;
     game_.catalog.ProgramDir = programDir_;
+    game_.catalog.PersonalDir = folders_.personal;
+    game_.catalog.PlayerFilesDir = folders_.playerFiles;
     game_.catalog.MusicNumber = settings_.MidiNumber;
     if (game_.options.Res800) display_.SwitchTo800x600(MakeDisplaySwitch());
     const bool wide = screen()->geometry().width() >= 800;
@@ -211,10 +219,14 @@ void TRibaku::ArrangeClientArea() {
     int y = 0;
     const QSize boardSize = board_->size();
     const int width = boardSize.width() + (o.ShowHallFame ? kHallPanelWidth : 0);
-    tools_->setVisible(o.Toolbar1);
+    // "Show Toolbar" shows the editor's panel in its place while a layout is edited.
+    QWidget* top = Editing() ? static_cast<QWidget*>(editorPanel_) : tools_;
+    tools_->setVisible(o.Toolbar1 && top == tools_);
+    editorPanel_->setVisible(o.Toolbar1 && top == editorPanel_);
     if (o.Toolbar1) {
-        tools_->setGeometry(0, 0, width, Toolbar::kHeight);
-        y += Toolbar::kHeight;
+        const int height = top == tools_ ? Toolbar::kHeight : EditorPanel::kHeight;
+        top->setGeometry(0, 0, width, height);
+        y += height;
     }
     board_->move(0, y);
     hofBox_->move(boardSize.width(), y);
@@ -308,6 +320,10 @@ void TRibaku::FormShow() {
 }
 
 void TRibaku::closeEvent(QCloseEvent* event) {
+    if (!startupFailed_ && Editing() && !MayCloseEditor()) {
+        event->ignore();
+        return;
+    }
     if (!startupFailed_) Guarded([this] { FormCloseQuery(); });
     event->accept();
 }
@@ -316,8 +332,12 @@ void TRibaku::closeEvent(QCloseEvent* event) {
 void TRibaku::FormCloseQuery() {
     timer_.stop();
     disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
-    if (!settingsUnreadable_)
-        Guarded([this] { WriteSettingsFile(programDir_ / "Ribaku.ini", SettingsToWrite()); });
+    // An installed copy's folder for them is made at the first write.
+    Guarded([this] { std::filesystem::create_directories(folders_.playerFiles); });
+    if (!settingsUnreadable_) {
+        Guarded(
+            [this] { WriteSettingsFile(folders_.playerFiles / "Ribaku.ini", SettingsToWrite()); });
+    }
     if (!hallUnreadable_) Guarded([this] { game_.hall.Write(game_.catalog); });
     display_.Restore();
 }
@@ -362,6 +382,11 @@ void TRibaku::RedrawTile(int tile) {
 void TRibaku::RedrawHighlight(int tile) {
     EnsureTileset();
     renderer_->RedrawHighlight(tile);
+}
+
+void TRibaku::RedrawBox(const TCellPos& cell) {
+    EnsureTileset();
+    renderer_->RedrawBox(cell);
 }
 void TRibaku::ShowBackground() {
     renderer_->ShowBackground();

@@ -15,9 +15,10 @@
 #include <vector>
 
 #include "app/display_mode.h"
+#include "app/program_folders.h"
 #include "app/settings_file.h"
-#include "game/game.h"
 #include "core/game_view.h"
+#include "game/game.h"
 #include "media/audio_plugins.h"
 #include "render/art_files.h"
 #include "render/background.h"
@@ -33,6 +34,7 @@ class THelpForm;
 class StatusLine;
 class Toolbar;
 class WelcomePanel;
+class EditorPanel;
 
 // The main window: a thin shell that shows what the engine decided and forwards every
 // event to it. Every command enters through Guarded, where file errors become a message.
@@ -63,6 +65,7 @@ public:
     void FullRedraw() override;
     void RedrawTile(int tile) override;
     void RedrawHighlight(int tile) override;
+    void RedrawBox(const TCellPos& cell) override;
     void ShowBackground() override;
     void RepaintNow() override;
     void HoldFrame(int ms) override;
@@ -86,6 +89,10 @@ public:
                           int seconds2) override;
     void ShowCurrentTileBox(int tile) override;
     void CallHelp(HelpPage page) override;
+    // The layout editor's save dialog: a file for the layout named `name`, or none when the
+    // player cancels. Tests answer it themselves.
+    std::function<std::optional<std::filesystem::path>(const std::string& name)> askLayoutFile;
+    EditorPanel* editorPanel() const { return editorPanel_; }
     // Shows the help dialog on `page` modally and returns when it is closed; the game
     // pauses and resumes around it (Game::CallHelp). Unset, no dialog opens.
     std::function<void(HelpPage)> openHelp;
@@ -130,6 +137,20 @@ private:
     // Every check mark from the engine's options.
     void SyncMarks();
 
+    // The layout editor (editor_window.cpp).
+    void BuildEditorMenu();
+    bool Editing() const;
+    void ShowMenus(const QList<QAction*>& menus);
+    void EnterEditor(bool createLayout);  // CreateLayout1Click, Editlayout1Click
+    void ShowEditorTilesLeft();
+    void LeaveEditorScreen();
+    bool EditedLayoutFinished();
+    bool SaveEditedLayout(bool askName);  // SaveandexitClick: "Save", "Save as..."
+    void TryEditedLayout();               // SaveandexitClick: "Try it"
+    void Cancel2Click();
+    std::optional<std::filesystem::path> AskLayoutFileByDialog(const std::string& name);
+    bool MayCloseEditor();
+
     // "&Layout" (layout_menu.cpp).
     void BuildLayoutMenu();
     void AddLayoutEntry(int number);
@@ -168,7 +189,8 @@ private:
     void ApplyCoolOptions();
     QWidget* BoxParent();
 
-    std::filesystem::path programDir_;
+    ProgramFolders folders_;
+    std::filesystem::path programDir_;  // folders_.data, where the program reads its files
     Game game_;
     Settings settings_;
 
@@ -185,6 +207,9 @@ private:
     StatusLine* status_ = nullptr;
     WelcomePanel* welcome_ = nullptr;
     ImageView* hofBox_ = nullptr;
+    EditorPanel* editorPanel_ = nullptr;
+    QList<QMenu*> editorMenus_;
+    QList<QAction*> mainMenuActions_;  // the main menu bar's, while the editor's is shown
     render::HallPanel hallPanel_;
     QTimer timer_;
     QElapsedTimer clock_;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/board_state.h"
 #include "core/help_page.h"
 #include "core/random.h"
 
@@ -18,6 +19,8 @@ public:
     virtual void FullRedraw() = 0;
     virtual void RedrawTile(int tile) = 0;
     virtual void RedrawHighlight(int tile) = 0;  // HLRedrawTile
+    // The box of a tile lying at `cell`, whether one does or not: the editor's ghost tile.
+    virtual void RedrawBox(const TCellPos& cell) = 0;
     virtual void ShowBackground() = 0;           // ShowFond
     virtual void RepaintNow() = 0;
     // One frame of an animation: the board is shown as it is now, then the game holds for

@@ -16,6 +16,7 @@
 #include "play/music.h"
 #include "play/status_message.h"
 #include "variants/kind_registry.h"
+#include "variants/layout_editing.h"
 #include "variants/variant_start.h"
 
 namespace ribaku {
@@ -111,9 +112,22 @@ public:
     void HallEdit1Change(const std::string& text);
     // The options page's game number box.
     GameNumberText RandomSeedChange(const std::string& text);
+    // --- The layout editor (game_editor.cpp) ---
+    // An empty board to build a layout on; it has no file until it is saved.
+    void CreateLayout();  // CreateLayout1Click
+    // The current layout on the board, to change; "Save" writes to its file.
+    void EditLayout();  // Editlayout1Click
+    // The whole layout one cell over, unless a tile lies on the edge it would leave.
+    bool MoveEditedLayout(LayoutMove move);
+    // "Try it": the layout is played, listed nowhere and entering no hall of fame.
+    void TryLayout();
+    // "Exit": the last listed layout is read again from its file; the changes are lost.
+    TLayoutLoaded ExitEditor();  // Cancel2Click
+
     // A Layout menu entry: the catalog reads it, and no rank of another layout stays marked.
     TLayoutLoaded LoadlayoutClick(int number);
-    // The catalog writes the layout; the editor is left.
+    // The catalog writes the layout; the editor is left. A failed write throws and leaves
+    // the editor as it was.
     TLayoutSaved SaveLayout();
 
 private:
@@ -122,6 +136,10 @@ private:
     void StartClassicBoard(TGameMode mode, const std::string& announcement);
     // A variant's board is dealt: the play starts over and the screen shows it in `mode`.
     void ShowVariant(TGameMode mode, const std::string& message);
+    // The editor takes the screen over the layout's cells, shown as blank tiles.
+    void EnterEditor();
+    // The editor is left: no ghost tile, no mode until a game starts.
+    void LeaveEditor();
     // What every game start clears: the selection, the hints, the clock and the end flags.
     void ClearPlay();
     // A paused game's captions go back to "Pause" as a new game starts.

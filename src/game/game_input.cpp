@@ -15,8 +15,11 @@ void Game::FormMouseMove(int x, int y) {
 }
 
 void Game::PointerLeft() {
-    const BoardMode* kind = Kind();
-    DropPointer(play_, kind && kind->Traits().playerClocks);
+    if (BoardMode* kind = kinds.Find(state.GameMode)) {
+        kind->PointerLeft(play_);
+    } else {
+        DropPointer(play_, false);
+    }
 }
 
 }  // namespace ribaku

@@ -127,11 +127,4 @@ TLayoutLoaded Game::LoadlayoutClick(int number) {
     hall.HallNewRank = 0;
     return loaded;
 }
-
-TLayoutSaved Game::SaveLayout() {
-    const TLayoutSaved saved = catalog.SaveLayout(state);
-    SetMode(gmNone);
-    return saved;
-}
-
 }  // namespace ribaku

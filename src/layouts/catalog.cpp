@@ -12,14 +12,26 @@ const LayoutEntry& LayoutCatalog::Layout(int number) const {
 
 std::filesystem::path LayoutCatalog::FileOfLayout(int number) const {
     const LayoutEntry& entry = Layout(number);
-    return LayoutsFolder() /
+    const std::filesystem::path folder =
+        static_cast<size_t>(number) > SharedLayoutCount ? PersonalDir / "Layouts" : LayoutsFolder();
+    return folder /
            (entry.format == LayoutFormat::Lay ? entry.caption + entry.extension : entry.caption);
 }
 
 std::filesystem::path LayoutCatalog::FileOfMusic(int number) const {
     const size_t index = static_cast<size_t>(number - 1);
-    if (index < MusicFiles.size()) return MusicsFolder() / MusicFiles[index];
-    return MusicsFolder() / (MusicNames.at(index) + ".mid");
+    const std::filesystem::path folder =
+        index >= SharedMusicCount ? PersonalDir / "Musics" : MusicsFolder();
+    if (index < MusicFiles.size()) return folder / MusicFiles[index];
+    return folder / (MusicNames.at(index) + ".mid");
+}
+
+std::filesystem::path LayoutCatalog::SavedLayoutsFolder() const {
+    return PersonalDir.empty() ? LayoutsFolder() : PersonalDir / "Layouts";
+}
+
+std::filesystem::path LayoutCatalog::PlayerFilesFolder() const {
+    return PlayerFilesDir.empty() ? ProgramDir : PlayerFilesDir;
 }
 
 }  // namespace ribaku

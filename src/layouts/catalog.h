@@ -45,6 +45,11 @@ struct TChooser;
 // LayoutCount stay in TBoardState, which the rest of the game reads.
 struct LayoutCatalog {
     std::filesystem::path ProgramDir;
+    // The player's own Layouts/ and Musics/ when ProgramDir is not theirs to write (an
+    // installed copy); empty when ProgramDir holds them.
+    std::filesystem::path PersonalDir;
+    // Where Hallfame.ini and Ribaku.ini live; empty: ProgramDir.
+    std::filesystem::path PlayerFilesDir;
     // The file of the current layout; empty after "Save as...", so that saving asks a name.
     std::filesystem::path LayoutFile;
     // The current layout's display name; a layout file read later replaces it.
@@ -60,8 +65,16 @@ struct LayoutCatalog {
     int32_t MusicNumber = -1;  // -1 until the settings or discovery choose one
 
     int32_t MusicCount() const { return static_cast<int32_t>(MusicNames.size()); }
+    // Layouts and music past these counts are the player's own, read from PersonalDir;
+    // AddPersonalFiles sets them.
+    size_t SharedLayoutCount = SIZE_MAX;
+    size_t SharedMusicCount = SIZE_MAX;
+
     std::filesystem::path LayoutsFolder() const { return ProgramDir / "Layouts"; }
     std::filesystem::path MusicsFolder() const { return ProgramDir / "Musics"; }
+    // The folder the editor saves new layouts to: the player's own Layouts when there is one.
+    std::filesystem::path SavedLayoutsFolder() const;
+    std::filesystem::path PlayerFilesFolder() const;
     // Layout n, 1-based. Throws std::out_of_range outside 1..LayoutNames.size().
     const LayoutEntry& Layout(int number) const;
     // The file that layout n is read from: its caption, plus the extension for the .lay format.
@@ -71,6 +84,9 @@ struct LayoutCatalog {
     // Start-up discovery: fills the catalog, LayoutCount and LayoutNumber, settles the music
     // number and the current layout file. Throws MissingFilesError naming an empty folder.
     void LoadFiles(TBoardState& state);
+    // After LoadFiles: lists the player's own layouts and music (layouts/personal_files.cpp)
+    // after the shipped ones, then settles the remembered numbers over the whole lists.
+    void AddPersonalFiles(TBoardState& state, int32_t rememberedLayout, int32_t rememberedMusic);
     // The layout readers. They throw FileError (LayoutFileError for a file that is no layout)
     // or, except at start-up, LayoutError for cells no deal takes, and then change nothing.
     TLayoutLoaded RunLayout(const std::filesystem::path& file, TBoardState& state);

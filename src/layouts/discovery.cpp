@@ -52,19 +52,13 @@ std::string WithoutExtension(const std::string& fileName) {
     return fileName.substr(0, fileName.size() - std::min(fileName.size(), kExtensionLength));
 }
 
-std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) {
-    const std::filesystem::path folder = programDir / "Musics";
+std::vector<std::string> ListMusic(const std::filesystem::path& folder) {
     std::vector<std::string> music = ListFileNames(folder, ".mid");
-    if (music.empty()) {
-        throw MissingFilesError("No music was found in the folder \"" + ShortPath(folder) +
-                                "\": the game needs at least one .mid file there.");
-    }
     SortNamesForMenu(music, kExtensionLength);
     return music;
 }
 
-std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir) {
-    const std::filesystem::path folder = programDir / "Layouts";
+std::vector<LayoutEntry> ListLayouts(const std::filesystem::path& folder) {
     std::vector<std::string> lay = ListFileNames(folder, ".lay");
     std::vector<std::string> shp = ListFileNames(folder, ".shp");
     SortNamesForMenu(lay, kExtensionLength);
@@ -78,6 +72,22 @@ std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir
     }
     for (std::string& file : shp)
         layouts.push_back({std::move(file), LayoutFormat::Shp});
+    return layouts;
+}
+
+std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir) {
+    const std::filesystem::path folder = programDir / "Musics";
+    std::vector<std::string> music = ListMusic(folder);
+    if (music.empty()) {
+        throw MissingFilesError("No music was found in the folder \"" + ShortPath(folder) +
+                                "\": the game needs at least one .mid file there.");
+    }
+    return music;
+}
+
+std::vector<LayoutEntry> DiscoverLayouts(const std::filesystem::path& programDir) {
+    const std::filesystem::path folder = programDir / "Layouts";
+    std::vector<LayoutEntry> layouts = ListLayouts(folder);
     if (layouts.empty()) {
         throw MissingFilesError("No layout was found in the folder \"" + ShortPath(folder) +
                                 "\": the game needs at least one .lay or .shp file there.");

@@ -19,6 +19,13 @@ std::vector<std::string> ListFileNames(const std::filesystem::path& folder,
 // A menu caption: the file name without its last 4 characters (its extension).
 std::string WithoutExtension(const std::string& fileName);
 
+// The file names of `folder`/*.mid (any case), sorted for the menu by their captions.
+std::vector<std::string> ListMusic(const std::filesystem::path& folder);
+
+// `folder`/*.lay sorted for the menu, then `folder`/*.shp in directory order, extensions in
+// any case; all of them.
+std::vector<LayoutEntry> ListLayouts(const std::filesystem::path& folder);
+
 // The file names of Musics/*.mid (any case), sorted for the menu by their captions. Throws
 // MissingFilesError naming the folder when there is none.
 std::vector<std::string> DiscoverMusic(const std::filesystem::path& programDir);

@@ -117,7 +117,10 @@ TLayoutSaved LayoutCatalog::SaveLayout(TBoardState& state) {
         throw std::logic_error("SaveLayout: the window asks for a file name first");
     LayoutFile = WithLayExtension(LayoutFile);
     const std::string caption = SavedBaseName(LayoutFile);
-    const int32_t listed = LastListedAs(*this, caption);
+    int32_t listed = LastListedAs(*this, caption);
+    // A shipped layout of that name, when the player's own go to another folder, stays
+    // itself: the layout saved gets an entry of its own.
+    if (listed > 0 && FileOfLayout(listed).parent_path() != LayoutFile.parent_path()) listed = 0;
     // Checked before writing, so that a refused save leaves no unlisted file behind.
     if (listed == 0 && LayoutNames.size() >= kMaxListedLayouts) {
         throw LayoutFileError("The Layout menu already lists " + std::to_string(kMaxListedLayouts) +

@@ -50,6 +50,8 @@ public:
     virtual void Click(PlayContext& play, int x, int y, TMouseButton button) = 0;
     // The pointer moved over the board.
     virtual void PointerMove(PlayContext& play, int x, int y) = 0;
+    // The pointer left the board (a dialog or the pause may have taken it).
+    virtual void PointerLeft(PlayContext& play) = 0;
     // Every 50 ms tick, before the clock.
     virtual void Tick(PlayContext& play) = 0;
     // Another program took the focus (`focused` false) or gave it back.

@@ -25,6 +25,10 @@ void ClassicMode::PointerMove(PlayContext& play, int x, int y) {
     HoverAt(*this, play, x, y);
 }
 
+void ClassicMode::PointerLeft(PlayContext& play) {
+    DropPointer(play, Traits().playerClocks);
+}
+
 bool ClassicMode::MaySelect(const PlayContext& play, int tile) const {
     return IsTileFree(play.state, play.options, tile);
 }

@@ -12,6 +12,7 @@ public:
     const TKindTraits& Traits() const override;
     void Click(PlayContext& play, int x, int y, TMouseButton button) override;
     void PointerMove(PlayContext& play, int x, int y) override;
+    void PointerLeft(PlayContext& play) override;
     void Tick(PlayContext&) override {}
     void FocusChanged(PlayContext&, bool) override {}
     bool MaySelect(const PlayContext& play, int tile) const override;

@@ -14,7 +14,7 @@ constexpr int kVariantHalls[] = {kRiversEasyNumber, kRiversHardNumber, kMemoryEa
 constexpr int kNameLength = 8;
 
 std::filesystem::path HallFilePath(const LayoutCatalog& catalog) {
-    return catalog.ProgramDir / "Hallfame.ini";
+    return catalog.PlayerFilesFolder() / "Hallfame.ini";
 }
 
 }  // namespace

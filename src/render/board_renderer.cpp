@@ -20,8 +20,11 @@ void BoardRenderer::FullRedraw() {
 
 void BoardRenderer::RedrawTile(int tile) {
     if (tile < 0 || tile > kTileCount) return;
+    RedrawBox(game_.state.TilePos[tile]);
+}
+
+void BoardRenderer::RedrawBox(const TCellPos& p) {
     const TBoardState& s = game_.state;
-    const TCellPos& p = s.TilePos[tile];
     const int X = s.CoordX(p.column, p.level);
     const int Y = s.CoordY(p.row, p.level);
     // Shadows reach 10 pixels beyond the tile box on each side.

@@ -48,6 +48,8 @@ public:
     // A tile and, with shadows on, the shadows around it. Call it after the tile left or
     // entered Board and before its TilePos changes, so that its old place is repainted.
     void RedrawTile(int tile);
+    // The box of a tile at `cell`, with its shadows: also where no tile lies (the ghost).
+    void RedrawBox(const TCellPos& cell);
     // A tile's face only: the pointer highlight.
     void RedrawHighlight(int tile);
     // Redraws DamageRect (or everything for the marker), after the end-of-game test.

@@ -1,5 +1,6 @@
 // ribaku-snapshot: the board of a specific game as a PNG picture, drawn by the game's own
-// engine and renderer. For the README's pictures, for tests and for review.
+// engine and renderer, or with --solve whether it can still be won. For the README's pictures,
+// for tests and for review.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
             std::cout << kUsage << '\n';
             return 0;
         }
+        if (args.solve) std::cout << SolveSnapshot(args);
+        if (args.out.empty()) return 0;
         const std::filesystem::path programDir =
             QCoreApplication::applicationDirPath().toStdString();
         WritePng(RenderSnapshot(args, programDir, QStringLiteral(":/res")), args.out);

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "layouts/layout_reading.h"
+#include "play/solver.h"
 #include "render/art_files.h"
 #include "snapshot/snapshot_board.h"
 #include "snapshot/snapshot_view.h"
@@ -46,12 +47,8 @@ TPositionList BuildOrder(const Game& played, int pairsWanted) {
     return deal.buildPairs;
 }
 
-}  // namespace
-
-QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& programDir,
-                      const QString& resourceFolder) {
-    SnapshotView view;
-    Game game(view);
+// The game of the command line, before it is dealt.
+void SetUpGame(Game& game, const SnapshotArgs& args) {
     game.state.LayoutMap = ReadLayoutMap(args.layout);
     // The board's place in a window on a screen at least 800 pixels wide.
     game.state.BoardOriginX = 36;
@@ -60,6 +57,36 @@ QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& pro
     game.options.Winnable = args.winnable;
     game.options.Shadows = args.shadows;
     game.options.Animate = false;
+}
+
+// The deal, and the pairs the command line takes off.
+void DealAndRemove(Game& game, const SnapshotArgs& args) {
+    game.NewSpecificGame1Click();
+    if (args.remove > 0) TakeOffPairs(game, BuildOrder(game, args.remove), args.remove);
+}
+
+// Some seconds of search: a script would rather wait than hear "unknown".
+constexpr int64_t kSolveBudget = 5'000'000;
+
+const char* VerdictText(SolveVerdict verdict) {
+    switch (verdict) {
+        case SolveVerdict::Winnable:
+            return "winnable";
+        case SolveVerdict::NotWinnable:
+            return "not winnable";
+        case SolveVerdict::Unknown:
+            break;
+    }
+    return "unknown";
+}
+
+}  // namespace
+
+QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& programDir,
+                      const QString& resourceFolder) {
+    SnapshotView view;
+    Game game(view);
+    SetUpGame(game, args);
 
     render::Tileset tileset;
     const auto tilesetFile =
@@ -73,12 +100,24 @@ QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& pro
     render::BoardRenderer renderer(game, tileset, background, pieces);
     view.renderer = &renderer;
 
-    game.NewSpecificGame1Click();
-    if (args.remove > 0) TakeOffPairs(game, BuildOrder(game, args.remove), args.remove);
+    DealAndRemove(game, args);
     if (args.select) SelectFirstFreeTile(game);
     if (args.hint) ShowFirstHint(game);
     renderer.FullRedraw();
     return renderer.Screen();
+}
+
+std::string SolveSnapshot(const SnapshotArgs& args) {
+    SnapshotView quiet;
+    Game game(quiet);
+    SetUpGame(game, args);
+    DealAndRemove(game, args);
+    const TSolveResult result =
+        SolvePosition(game.state, FreedomRule::Classic, {kSolveBudget, nullptr});
+    std::string text = std::string(VerdictText(result.verdict)) + "\n";
+    for (const TTilePair& pair : result.line)
+        text += std::to_string(pair.first) + " " + std::to_string(pair.second) + "\n";
+    return text;
 }
 
 }  // namespace ribaku::snapshot

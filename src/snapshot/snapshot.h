@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <string>
 
 #include "snapshot/snapshot_args.h"
 
@@ -14,5 +15,11 @@ namespace ribaku::snapshot {
 // the deal cannot satisfy and FileError for a file that cannot be read.
 QImage RenderSnapshot(const SnapshotArgs& args, const std::filesystem::path& programDir,
                       const QString& resourceFolder);
+
+// Deals the layout with the game number as RenderSnapshot does, takes --remove pairs off,
+// and asks the solver about the board under the classic rule: the verdict on the first
+// line, then for a winnable board its pairs in order, "first second" a line. Throws like
+// RenderSnapshot.
+std::string SolveSnapshot(const SnapshotArgs& args);
 
 }  // namespace ribaku::snapshot

@@ -48,6 +48,8 @@ SnapshotArgs ParseSnapshotArgs(const std::vector<std::string>& args) {
             result.hint = true;
         } else if (option == "--no-shadows") {
             result.shadows = false;
+        } else if (option == "--solve") {
+            result.solve = true;
         } else if (option == "--out") {
             result.out = value();
         } else if (option == "--help" || option == "-h") {
@@ -59,7 +61,7 @@ SnapshotArgs ParseSnapshotArgs(const std::vector<std::string>& args) {
     }
     if (result.layout.empty()) throw UsageError("--layout FILE is required");
     if (!seedGiven) throw UsageError("--seed N is required");
-    if (result.out.empty()) throw UsageError("--out FILE.png is required");
+    if (result.out.empty() && !result.solve) throw UsageError("--out FILE.png is required");
     if (result.remove > 0 && !result.winnable) {
         throw UsageError("--remove takes pairs off in build order, which needs --winnable");
     }

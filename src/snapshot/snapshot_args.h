@@ -10,7 +10,12 @@ namespace ribaku::snapshot {
 
 inline constexpr const char* kUsage =
     "usage: ribaku-snapshot --layout FILE --seed N [--winnable] [--tileset FILE] "
-    "[--background FILE] [--remove K] [--select] [--hint] [--no-shadows] --out FILE.png";
+    "[--background FILE] [--remove K] [--select] [--hint] [--no-shadows] --out FILE.png\n"
+    "       ribaku-snapshot --layout FILE --seed N [--winnable] [--remove K] --solve "
+    "[--out FILE.png]\n"
+    "--solve prints whether the dealt board can still be cleared, seeing every face: "
+    "\"winnable\", \"not winnable\" or \"unknown\" (the search gave up), and for a "
+    "winnable board the pairs that clear it, in order, two tile numbers a line.";
 
 // A command line that cannot be carried out; the message is one line for the user.
 class UsageError : public std::runtime_error {
@@ -28,7 +33,8 @@ struct SnapshotArgs {
     bool select = false;
     bool hint = false;
     bool shadows = true;
-    std::filesystem::path out;
+    bool solve = false;
+    std::filesystem::path out;  // may be left out with --solve
     bool help = false;
 };
 

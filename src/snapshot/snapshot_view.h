@@ -23,6 +23,9 @@ public:
     void ShowBackground() override {
         if (renderer) renderer->ShowBackground();
     }
+    void RedrawBox(const TCellPos& cell) override {
+        if (renderer) renderer->RedrawBox(cell);
+    }
     void RepaintNow() override {}
     void HoldFrame(int) override {}
     void ShowPanelHOF() override {}

@@ -24,6 +24,11 @@ protected:
 
     FakeView view;
     Game game{view};
+    // The window names the program's folder before it makes the dialog.
+    const bool programDirNamed_ = [this] {
+        game.catalog.ProgramDir = kData;
+        return true;
+    }();
     render::Tileset tileset;
     THelpForm form{game, tileset, kData, nullptr};
 };

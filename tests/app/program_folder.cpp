@@ -36,4 +36,11 @@ std::string ProgramFolder::ReadSettings() const {
     return text.str();
 }
 
+std::string SettingOf(const std::string& text, const std::string& key) {
+    const size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return {};
+    const size_t start = at + key.size() + 2;
+    return text.substr(start, text.find('\n', start) - start);
+}
+
 }  // namespace ribaku::testing

@@ -23,4 +23,7 @@ private:
     std::filesystem::path path_;
 };
 
+// The value of `key` in a settings file's text, empty when it has none.
+std::string SettingOf(const std::string& text, const std::string& key);
+
 }  // namespace ribaku::testing

@@ -1,70 +1,38 @@
 // The program's life as a player meets it: the real program started and ended as a process,
 // start-up with files it cannot read, and the focus rules while a game runs.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <chrono>
 #include <fstream>
 #include <optional>
-#include <thread>
 
 #include "app/image_view.h"
 #include "app/ribaku_window.h"
 #include "app/welcome_panel.h"
 #include "play/moves.h"
 #include "program_folder.h"
+#include "program_process.h"
 
 namespace ribaku {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 // The program and its plugins copied into `folder`, started there under the offscreen
-// platform with the given screen. A quit signal is sent once it is up; the exit status, or -1
-// when it did not end within ten seconds (it is then killed).
+// platform with the given screen, and sent a quit signal once it is up (StartAndQuit).
 int RunAndQuit(const fs::path& folder, const std::string& screens) {
-    const fs::path built = RIBAKU_PROGRAM;
-    for (const char* name : {"ribaku", "libribaku_music.so", "libribaku_sound_effects.so"})
-        fs::copy_file(built.parent_path() / name, folder / name,
-                      fs::copy_options::overwrite_existing);
-    std::string platform = "offscreen";
+    testing::CopyBuiltProgram(folder, folder);
+    testing::ProgramStart start;
+    start.program = folder / "ribaku";
     if (!screens.empty()) {
         std::ofstream(folder / "screens.json") << screens;
-        platform += ":configfile=" + (folder / "screens.json").string();
+        start.platform += ":configfile=" + (folder / "screens.json").string();
     }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
-        const std::string program = (folder / "ribaku").string();
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    std::this_thread::sleep_for(1500ms);  // up and showing its welcome screen
-    kill(pid, SIGTERM);
-    for (auto waited = 0ms; waited < 10s; waited += 50ms) {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        std::this_thread::sleep_for(50ms);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return -1;
-}
-
-std::string SettingOf(const std::string& text, const std::string& key) {
-    const size_t at = text.find("\n" + key + "=");
-    if (at == std::string::npos) return {};
-    const size_t start = at + key.size() + 2;
-    return text.substr(start, text.find('\n', start) - start);
+    return testing::StartAndQuit(start);
 }
 
 // Ending the program as a terminal or the session does goes through the window's close, as
@@ -72,7 +40,7 @@ std::string SettingOf(const std::string& text, const std::string& key) {
 TEST(Program, EndsWhenItsWindowClosesAndWritesItsSettings) {
     testing::ProgramFolder folder;
     ASSERT_EQ(RunAndQuit(folder.path(), ""), 0);
-    EXPECT_EQ(SettingOf(folder.ReadSettings(), "ShowToolbar"), "1");
+    EXPECT_EQ(testing::SettingOf(folder.ReadSettings(), "ShowToolbar"), "1");
 
     // A 640-pixel screen: the window fits it, without the toolbar and the side panel.
     testing::ProgramFolder small;
@@ -82,10 +50,10 @@ TEST(Program, EndsWhenItsWindowClosesAndWritesItsSettings) {
                          R"( "dpr": 1}]})"),
               0);
     const std::string settings = small.ReadSettings();
-    EXPECT_EQ(SettingOf(settings, "WPos"), "640");
-    EXPECT_EQ(SettingOf(settings, "ShowToolbar"), "0");
-    EXPECT_EQ(SettingOf(settings, "ShowHallOfFame"), "0");
-    const int height = std::stoi("0" + SettingOf(settings, "HPos"));
+    EXPECT_EQ(testing::SettingOf(settings, "WPos"), "640");
+    EXPECT_EQ(testing::SettingOf(settings, "ShowToolbar"), "0");
+    EXPECT_EQ(testing::SettingOf(settings, "ShowHallOfFame"), "0");
+    const int height = std::stoi("0" + testing::SettingOf(settings, "HPos"));
     EXPECT_GE(height, 480);
     EXPECT_LE(height, 480 + 40);  // the menu bar
 }

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
+#include "app/editor_panel.h"
 #include "app/image_view.h"
 #include "app/ribaku_window.h"
 #include "app/toolbar.h"
 #include "app/welcome_panel.h"
 #include "core/deal.h"
+#include "core/file_io.h"
+#include "layouts/lay_format.h"
 #include "play/moves.h"
 #include "program_folder.h"
 #include "render/hall_panel.h"
@@ -20,6 +24,14 @@ namespace {
 
 class WindowPlay : public ::testing::Test {
 protected:
+    // The entry `caption` of the menu bar's menu `title`.
+    static QAction* ActionIn(QMenuBar* bar, const QString& title, const QString& caption) {
+        for (QAction* menu : bar->actions())
+            if (menu->text() == title && menu->menu())
+                for (QAction* entry : menu->menu()->actions())
+                    if (entry->text() == caption) return entry;
+        return nullptr;
+    }
     void SetUp() override {
         folder.WriteSettings("[Ribaku]\nBackground=2\nPlayMusic=0\nPlaySounds=0\n");
         window = std::make_unique<TRibaku>(folder.path());
@@ -256,6 +268,56 @@ TEST_F(WindowPlay, ClicksRevealedByItsSwitchIsPlayedByClicks) {
     EXPECT_EQ(grid[3][12], 0);
     EXPECT_EQ(window->renderer().Screen().pixel(column2), secondColour);
     EXPECT_NE(window->renderer().Screen().pixel(column3), secondColour);
+}
+
+// A layout built from nothing by clicks, as a player builds one: three levels, 144 tiles,
+// saved under a new name (the layout played before is not touched), listed, played, then
+// edited, moved with the editor's Ctrl+S and saved again over its own file.
+TEST_F(WindowPlay, ALayoutBuiltByClicksIsSavedListedPlayedAndMoved) {
+    Game& game = window->game();
+    const std::filesystem::path before = game.catalog.LayoutFile;
+    const std::string beforeBytes = ReadWholeFile(before);
+    int asked = 0;
+    window->askLayoutFile = [&](const std::string& name) {
+        ++asked;
+        return std::optional(folder.path() / "Layouts" / (name + ".lay"));
+    };
+    window->action("Create Layout")->trigger();
+    ASSERT_EQ(game.state.GameMode, gmEditor);
+    EXPECT_EQ(window->editorPanel()->tilesLeftText(), "144");
+    EXPECT_FALSE(window->menuBar()->actions().contains(window->menu("&Play")->menuAction()));
+
+    // Rows of 12 on level 1 (6 rows), 2 (4 rows) and 3 (2 rows), placed right to left so that
+    // a click never lands over the edge of a neighbour, where the tile would go a level up.
+    const std::pair<int, std::pair<int, int>> levels[] = {{1, {5, 15}}, {2, {7, 13}}, {3, {9, 11}}};
+    for (const auto& [level, rows] : levels)
+        for (int r = rows.first; r <= rows.second; r += 2)
+            for (int c = 28; c >= 6; c -= 2)
+                QTest::mouseClick(window->boardView(), Qt::LeftButton, {},
+                                  QPoint(20 * c + 6 * level - 38 + game.state.BoardOriginX,
+                                         25 * r - 6 * level - 45 + game.state.BoardOriginY));
+    EXPECT_EQ(window->editorPanel()->tilesLeftText(), "0");
+    EXPECT_NE(game.state.Board(28, 11, 3), 0);
+    window->editorPanel()->nameEdit()->setText("Pagoda");
+    ActionIn(window->menuBar(), "Exit", "Save")->trigger();
+
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(ReadWholeFile(before), beforeBytes);
+    const std::filesystem::path pagoda = folder.path() / "Layouts" / "Pagoda.lay";
+    ASSERT_TRUE(std::filesystem::exists(pagoda));
+    EXPECT_EQ(game.state.GameMode, gmSolitaire);
+    EXPECT_EQ(window->menu("&Layout")->actions().last()->text(), "Pagoda");
+    EXPECT_TRUE(window->menu("&Layout")->actions().last()->isChecked());
+    EXPECT_EQ(game.state.TilesLeft, 144);
+
+    window->action("Edit Layout")->trigger();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);  // "Move to left <"
+    EXPECT_NE(game.state.Board(27, 11, 3), 0);  // half a tile to the left
+    EXPECT_EQ(game.state.Board(28, 11, 3), 0);
+    ActionIn(window->menuBar(), "Exit", "Save")->trigger();
+    EXPECT_EQ(asked, 1);  // its own file now
+    EXPECT_EQ(ReadLayFile(pagoda).map->at(LayoutMapIndex(27, 11, 3)), 1);
+    EXPECT_EQ(game.state.GameMode, gmSolitaire);
 }
 
 }  // namespace

@@ -73,6 +73,19 @@ TEST_F(SaveLayout, AListedNameMovesTheNumberToItsLastEntry) {
     EXPECT_EQ(game.state.LayoutNumber, 3);
 }
 
+// An installed copy: the player's layouts go to a folder of their own. Saved under the name
+// of a shipped layout, the new one gets its own entry and the shipped one stays listed.
+TEST_F(SaveLayout, APersonalLayoutNamedLikeAShippedOneIsListedOnItsOwn) {
+    game.catalog.PersonalDir = folder.path() / "personal";
+    game.catalog.SharedLayoutCount = game.catalog.LayoutNames.size();
+    std::filesystem::create_directories(game.catalog.SavedLayoutsFolder());
+    game.catalog.LayoutFile = game.catalog.SavedLayoutsFolder() / "Arena.lay";
+    EXPECT_TRUE(game.SaveLayout().listedAnew);
+    EXPECT_EQ(game.state.LayoutNumber, 5);
+    EXPECT_EQ(game.catalog.FileOfLayout(5), game.catalog.LayoutFile);
+    EXPECT_EQ(game.catalog.FileOfLayout(1), Layouts() / "Arena.lay");
+}
+
 TEST_F(SaveLayout, AFullListRefusesANewNameBeforeWriting) {
     game.catalog.LayoutNames.resize(kMaxListedLayouts, {"Filler", LayoutFormat::Lay});
     game.state.LayoutCount = kMaxListedLayouts;

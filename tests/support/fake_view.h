@@ -15,6 +15,10 @@ public:
     void FullRedraw() override { Record("FullRedraw"); }
     void RedrawTile(int tile) override { Record("RedrawTile " + std::to_string(tile)); }
     void RedrawHighlight(int tile) override { Record("RedrawHighlight " + std::to_string(tile)); }
+    void RedrawBox(const TCellPos& cell) override {
+        Record("RedrawBox " + std::to_string(cell.column) + "," + std::to_string(cell.row) + "," +
+               std::to_string(cell.level));
+    }
     void ShowBackground() override { Record("ShowBackground"); }
     void RepaintNow() override { Record("RepaintNow"); }
     void HoldFrame(int ms) override {

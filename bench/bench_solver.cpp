@@ -1,0 +1,135 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
+#include "core/deal.h"
+#include "core/freedom.h"
+#include "layouts/lay_format.h"
+#include "play/solver.h"
+
+namespace ribaku {
+namespace {
+
+// What a search that runs out is allowed: about 200 ms on one core of the build machine,
+// at some 3.5 microseconds a node.
+constexpr int64_t kPlayBudget = 50'000;
+// The statistics of whole deals can wait longer for each verdict.
+constexpr int64_t kStatisticsBudget = 2'000'000;
+
+TBoardState PlainTraditionalDeal(uint32_t seed) {
+    TBoardState s;
+    s.LayoutMap =
+        *ReadLayFile(std::filesystem::path(RIBAKU_SOURCE_DIR) / "data/Layouts/Traditional.lay").map;
+    TPositionList positions;
+    FillBoard(s, positions);
+    TRandom rng{seed};
+    PlainDeal(s, rng, DealAnimation{});
+    return s;
+}
+
+std::vector<TTilePair> LegalPairs(const TBoardState& s) {
+    std::vector<int> free;
+    for (int t = 1; t <= kTileCount; ++t)
+        if (IsFree(s, t)) free.push_back(t);
+    std::vector<TTilePair> pairs;
+    for (size_t i = 0; i < free.size(); ++i)
+        for (size_t j = i + 1; j < free.size(); ++j)
+            if (TilesMatch(free[i], free[j]))
+                pairs.push_back(TTilePair{uint8_t(free[i]), uint8_t(free[j])});
+    return pairs;
+}
+
+void TakeOff(TBoardState& s, int tile) {
+    s.Board[s.TilePos[tile]] = 0;
+    s.TilePos[tile] = TCellPos{};
+    --s.TilesLeft;
+}
+
+// A player who picks any legal pair, each as likely, for up to `pairs` moves.
+void PlayAtRandom(TBoardState& s, TRandom& rng, int pairs) {
+    for (int k = 0; k < pairs; ++k) {
+        const std::vector<TTilePair> legal = LegalPairs(s);
+        if (legal.empty()) return;
+        const TTilePair chosen = legal[rng.RandomBelow(static_cast<uint32_t>(legal.size()))];
+        TakeOff(s, chosen.first);
+        TakeOff(s, chosen.second);
+    }
+}
+
+// Positions of real play: plain deals of Traditional, 0 to 70 pairs into the game.
+std::vector<TBoardState> PlayedPositions(int count) {
+    std::vector<TBoardState> positions;
+    TRandom player{2024};
+    for (int i = 0; i < count; ++i) {
+        TBoardState s = PlainTraditionalDeal(static_cast<uint32_t>(i + 1));
+        PlayAtRandom(s, player, i % 71);
+        positions.push_back(s);
+    }
+    return positions;
+}
+
+// Verdict times and counts, over positions solved one after another.
+class Tally {
+public:
+    explicit Tally(int64_t budget) : budget_(budget) {}
+
+    void Solve(const TBoardState& s) {
+        const auto start = std::chrono::steady_clock::now();
+        const TSolveResult r = SolvePosition(s, FreedomRule::Classic, {budget_, nullptr});
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        milliseconds_.push_back(took.count());
+        notWinnable_ += r.verdict == SolveVerdict::NotWinnable ? 1 : 0;
+        unknown_ += r.verdict == SolveVerdict::Unknown ? 1 : 0;
+    }
+
+    void Report(benchmark::State& bench) {
+        const double n = static_cast<double>(milliseconds_.size());
+        bench.counters["positions"] = n;
+        bench.counters["median_ms"] = Percentile(0.5);
+        bench.counters["p99_ms"] = Percentile(0.99);
+        bench.counters["max_ms"] = Percentile(1.0);
+        bench.counters["not_winnable_pct"] = 100.0 * notWinnable_ / n;
+        bench.counters["unknown_pct"] = 100.0 * unknown_ / n;
+    }
+
+private:
+    double Percentile(double share) {
+        std::sort(milliseconds_.begin(), milliseconds_.end());
+        return milliseconds_[static_cast<size_t>(share * double(milliseconds_.size() - 1))];
+    }
+
+    int64_t budget_;
+    std::vector<double> milliseconds_;
+    int notWinnable_ = 0;
+    int unknown_ = 0;
+};
+
+// The verdict time over positions a player meets, and how many the budget leaves open.
+void BM_SolvePlayedPositions(benchmark::State& bench) {
+    const std::vector<TBoardState> positions = PlayedPositions(3000);
+    Tally tally(kPlayBudget);
+    for (auto _ : bench) {
+        for (const TBoardState& s : positions)
+            tally.Solve(s);
+    }
+    tally.Report(bench);
+}
+BENCHMARK(BM_SolvePlayedPositions)->Iterations(1)->Unit(benchmark::kSecond);
+
+// How many fresh plain deals of Traditional cannot be won even seeing every face.
+void BM_PlainDealStatistics(benchmark::State& bench) {
+    Tally tally(kStatisticsBudget);
+    for (auto _ : bench) {
+        for (uint32_t seed = 1; seed <= 10'000; ++seed)
+            tally.Solve(PlainTraditionalDeal(seed));
+    }
+    tally.Report(bench);
+}
+BENCHMARK(BM_PlainDealStatistics)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace ribaku
