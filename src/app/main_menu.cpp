@@ -141,6 +141,20 @@ void TRibaku::BuildPlayMenu() {
     AddCommand(menu, "&Stop", Qt::CTRL | Qt::Key_X, [this] { game_.Stop(); });
     AddCommand(menu, "&Restart", Qt::CTRL | Qt::Key_R, [this] { game_.Restart(); });
     menu->addSeparator();
+    // Whether the game can still be won: a mark beside the moves left, and two commands that
+    // act on what is known.
+    AddOption(menu, "Show if the game can still be won", &Options::ShowWinnable,
+              [this] { game_.JudgeWinnable(); });
+    QAction* backToWinnable = AddCommand(menu, "Back to the last winnable position", {},
+                                         [this] { game_.BackToWinnable(); });
+    QAction* winningHint =
+        AddCommand(menu, "Hint that keeps the game winnable", {}, [this] { game_.WinningHint(); });
+    connect(menu, &QMenu::aboutToShow, this, [this, backToWinnable, winningHint] {
+        const SolveVerdict verdict = game_.winnable.Verdict();
+        backToWinnable->setEnabled(verdict == SolveVerdict::NotWinnable);
+        winningHint->setEnabled(verdict == SolveVerdict::Winnable);
+    });
+    menu->addSeparator();
     AddCommand(menu, "&Player Name", {}, [this] { game_.CallHelp(HelpPage::Options); });
     // Its mark says the next classic deal is a specific game; only the New commands set it.
     AddMarkedCommand(menu, "Random Seed", &Options::RandomSeed1,

@@ -65,6 +65,7 @@ const Key kKeys[] = {
     {"WPos", &Settings::WPos, false},
     {"HPos", &Settings::HPos, false},
     {"PreviousRes", &Settings::PreviousRes},
+    {"ShowWinnable", &Options::ShowWinnable},
 };
 
 // Choices that index a menu: a value no menu entry has gives the default.

@@ -49,6 +49,7 @@ struct Options {
     bool ShowCurrentTile = false;
     bool OnlyPossibleMoves = false;
     bool RandomMusic = false;
+    bool ShowWinnable = false;  // the status bar marks whether the game can still be won
 
     // "Random Seed": the next classic deal is a specific game. Never stored.
     bool RandomSeed1 = false;

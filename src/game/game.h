@@ -14,6 +14,7 @@
 #include "play/hall_of_fame.h"
 #include "play/highlight.h"
 #include "play/music.h"
+#include "play/winnable_watch.h"
 #include "play/status_message.h"
 #include "variants/kind_registry.h"
 #include "variants/layout_editing.h"
@@ -36,6 +37,9 @@ public:
     THallOfFame hall;
     MusicChoice music;
     KindRegistry kinds;
+    // Whether the classic board on screen can still be won ("Show if the game can still be
+    // won"); judged after every change of the board.
+    WinnableWatch winnable;
     // The outline around the tile under the pointer; set by ColorHighlight.
     THighlightPen HighlightPen;
 
@@ -92,6 +96,17 @@ public:
     void Shuffle1Click();
     // Back to the welcome panel.
     void Stop();
+
+    // --- Can the game still be won? (game_winnable.cpp) ---
+    // Starts judging the board on screen, or stops when the option is off or the kind of
+    // game has no freedom rule to judge.
+    void JudgeWinnable();
+    // Steps back, as Back does, until the board can be won again. False when there is
+    // nothing to step back from: the game can still be won, or nobody knows yet.
+    bool BackToWinnable();
+    // A pair that keeps the game winnable, shown as a hint with the hint's penalty; false
+    // while no winning line is known.
+    bool WinningHint();
 
     // --- The 50 ms timer, the status bar, pause and focus (game_clock.cpp) ---
     void Tick();  // Temps

@@ -19,8 +19,13 @@ void Game::Tick() {
     if (s.GameMode == gmWelcome || s.GameMode == gmPaused) view_.ShowBackground();
 }
 
+// A tick mark once the game is known to be winnable, a cross once it is known to be lost.
 void Game::WriteScore() {
-    ::ribaku::WriteScore(play_, Kind(), state.GameMode == gmPaused);
+    const SolveVerdict verdict = options.ShowWinnable ? winnable.Verdict() : SolveVerdict::Unknown;
+    const char* mark = verdict == SolveVerdict::Winnable      ? " \u2713"
+                       : verdict == SolveVerdict::NotWinnable ? " \u2717"
+                                                              : "";
+    ::ribaku::WriteScore(play_, Kind(), state.GameMode == gmPaused, mark);
 }
 
 void Game::PauseClick() {

@@ -14,20 +14,25 @@ void Game::Back() {
     const BoardMode* kind = Kind();
     if (!kind || !kind->Traits().undoes) return;
     const int dealt = kind->TilesDealt(state);
-    if (state.TilesLeft != 0 && state.TilesLeft < dealt) StepBack(play_, dealt);
+    if (state.TilesLeft == 0 || state.TilesLeft >= dealt) return;
+    StepBack(play_, dealt);
+    JudgeWinnable();
 }
 
 void Game::Restart() {
     const BoardMode* kind = Kind();
     if (!kind || !kind->Traits().undoes) return;
     const int dealt = kind->TilesDealt(state);
-    if (state.TilesLeft != 0 && state.TilesLeft < dealt) RestartGame(play_, dealt);
+    if (state.TilesLeft == 0 || state.TilesLeft >= dealt) return;
+    RestartGame(play_, dealt);
+    JudgeWinnable();
 }
 
 void Game::Shuffle1Click() {
     const BoardMode* kind = Kind();
     if (state.BoardFinished || !kind || !kind->Traits().shuffles) return;
     ShuffleTiles(play_, kind->Traits(), AnimationForShuffle(play_, kind, false));
+    JudgeWinnable();
 }
 
 void Game::Stop() {

@@ -5,8 +5,11 @@
 namespace ribaku {
 
 void Game::ButtonDown(int x, int y, TMouseButton button) {
-    if (BoardMode* kind = kinds.Find(state.GameMode))
-        kind->Click(play_, x - state.BoardOriginX, y - state.BoardOriginY, button);
+    BoardMode* kind = kinds.Find(state.GameMode);
+    if (!kind) return;
+    const int tilesBefore = state.TilesLeft;
+    kind->Click(play_, x - state.BoardOriginX, y - state.BoardOriginY, button);
+    if (state.TilesLeft != tilesBefore) JudgeWinnable();
 }
 
 void Game::FormMouseMove(int x, int y) {

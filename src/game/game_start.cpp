@@ -79,6 +79,7 @@ void Game::StartClassicBoard(TGameMode mode, const std::string& announcement) {
     if (status.StatusPos <= 1) status.Show("New game started.");
     state.GameStartTick = view_.NowMs();
     StartTwoPlayerTurns(state, state.GameStartTick);
+    JudgeWinnable();
 }
 
 void Game::ClearPlay() {

@@ -19,7 +19,7 @@ bool RunGameClock(TBoardState& s, uint32_t nowMs) {
     return s.ElapsedSeconds + s.PenaltySeconds >= kTimeLimitSeconds;
 }
 
-void WriteScore(PlayContext& play, const BoardMode* kind, bool paused) {
+void WriteScore(PlayContext& play, const BoardMode* kind, bool paused, std::string_view movesMark) {
     TBoardState& s = play.state;
     GameView& view = play.view;
     const TKindTraits* traits = kind ? &kind->Traits() : nullptr;
@@ -33,7 +33,8 @@ void WriteScore(PlayContext& play, const BoardMode* kind, bool paused) {
     const bool counts = traits && traits->countsMoves;
     if (counts) CountMoves(s, play.options);
     view.SetTilesLeftText(std::to_string(s.TilesLeft));
-    view.SetMovesLeftText(play.options.Moves && counts ? std::to_string(s.MovesLeft) : "");
+    view.SetMovesLeftText(
+        play.options.Moves && counts ? std::to_string(s.MovesLeft) + std::string(movesMark) : "");
     view.SetTimeText(play.options.ShowTime && traits && traits->timed
                          ? MinutesSeconds(s.ElapsedSeconds + s.PenaltySeconds)
                          : "");

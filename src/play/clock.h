@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "play/board_mode.h"
 #include "play/play_context.h"
@@ -14,6 +15,9 @@ bool RunGameClock(TBoardState& state, uint32_t nowMs);
 // The status bar's tiles, moves and time for the kind on screen (none: a screen without a
 // game, or the pause), and the no-moves message. An emptied board is drawn once more, so
 // that its redraw ends the game.
-void WriteScore(PlayContext& play, const BoardMode* kind, bool paused);
+// `movesMark` follows the number of moves left: what is known of whether the game can
+// still be won.
+void WriteScore(PlayContext& play, const BoardMode* kind, bool paused,
+                std::string_view movesMark = {});
 
 }  // namespace ribaku

@@ -82,10 +82,15 @@ void ShowHint(PlayContext& play) {
     int counted = 0;
     for (int k = 1; k < s.FreeCount; ++k) {
         if (!TilesMatch(s.FreeList[k], s.FreeList[k + 1]) || ++counted != s.HintIndex) continue;
-        s.HintTile1 = s.FreeList[k];
-        s.HintTile2 = s.FreeList[k + 1];
-        break;
+        ShowHintPair(play, s.FreeList[k], s.FreeList[k + 1]);
+        return;
     }
+}
+
+void ShowHintPair(PlayContext& play, int first, int second) {
+    TBoardState& s = play.state;
+    s.HintTile1 = first;
+    s.HintTile2 = second;
     s.PenaltySeconds += kHintPenalty;
     play.redraws.DrawBoard();
 }

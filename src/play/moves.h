@@ -16,6 +16,8 @@ void CountMoves(TBoardState& state, const Options& options);  // IsItFree
 
 // Outlines the next of the possible moves, for a 40-second penalty.
 void ShowHint(PlayContext& play);  // Hint
+// The pair shown as a hint, at the hint's price in time.
+void ShowHintPair(PlayContext& play, int first, int second);
 
 // The last pair taken off comes back, and the board is drawn; never below `dealt` tiles.
 void StepBack(PlayContext& play, int dealt);  // GoBack

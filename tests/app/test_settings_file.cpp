@@ -59,6 +59,7 @@ TEST(SettingsFile, WritesEveryKeyInItsOrderAndReadsThemBack) {
     s.WPos = 800;
     s.HPos = 600;
     s.PreviousRes = 1920;
+    s.options.ShowWinnable = true;
     WriteSettingsFile(folder.settingsFile(), s);
 
     const std::string text = folder.ReadSettings();
@@ -102,15 +103,18 @@ TEST(SettingsFile, WritesEveryKeyInItsOrderAndReadsThemBack) {
                                                "YPos",
                                                "WPos",
                                                "HPos",
-                                               "PreviousRes"};
+                                               "PreviousRes",
+                                               "ShowWinnable"};  // added after the 40
     EXPECT_EQ(KeysInOrder(text), expected);
     EXPECT_NE(text.find("Invert=1\n"), std::string::npos);
     EXPECT_NE(text.find("Shadows=0\n"), std::string::npos);
+    EXPECT_NE(text.find("ShowWinnable=1\n"), std::string::npos);
 
     const Settings back = ReadSettingsFile(folder.settingsFile(), 1024);
     EXPECT_EQ(back.options.HighlightMode, THighlightMode::RedRectangle);
     EXPECT_TRUE(back.options.Invert);
     EXPECT_FALSE(back.options.Shadows);
+    EXPECT_TRUE(back.options.ShowWinnable);
     EXPECT_EQ(back.options.PlayerName, "Mei Lin");
     EXPECT_EQ(back.options.LastLoadedTileset, "/home/me/my tiles.bmp");
     EXPECT_EQ(back.BoardNumber, 7);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/deal.h"
-#include "game/game.h"
 #include "core/layout_check.h"
+#include "game/game.h"
 #include "support/board_checks.h"
 #include "support/fake_view.h"
 #include "support/fixture_layouts.h"
@@ -34,19 +34,19 @@ TEST(Fill, MarksOnlyMapValueOneInLevelRowColumnOrder) {
 
 class Deals : public ::testing::Test {
 protected:
-    Game MakeGame(const TLayoutMap& map, bool winnable, int seed) {
-        Game game(view);
+    // A game holds references to itself, so it is set up where it lives.
+    static void Configure(Game& game, const TLayoutMap& map, bool winnable, int seed) {
         game.state.LayoutMap = map;
         game.options.Winnable = winnable;
         game.options.RandomSeed1 = true;
         game.state.GameSeed = seed;
-        return game;
     }
     testing::FakeView view;
 };
 
 TEST_F(Deals, PlainDealPlacesEveryTileOfTheLayoutOnce) {
-    Game game = MakeGame(testing::RowFixture(10), false, 77);
+    Game game(view);
+    Configure(game, testing::RowFixture(10), false, 77);
     EXPECT_EQ(game.DealClassicBoard().outcome, DealOutcome::Plain);
     EXPECT_EQ(game.state.TilesLeft, 10);
     EXPECT_TRUE(BoardAndTilePosAgree(game.state));
@@ -57,9 +57,12 @@ TEST_F(Deals, PlainDealPlacesEveryTileOfTheLayoutOnce) {
 
 TEST_F(Deals, SameGameNumberGivesTheSameBoardForBothDeals) {
     for (bool winnable : {false, true}) {
-        Game first = MakeGame(testing::StackedFixture144(), winnable, 424242);
-        Game second = MakeGame(testing::StackedFixture144(), winnable, 424242);
-        Game other = MakeGame(testing::StackedFixture144(), winnable, 424243);
+        Game first(view);
+        Configure(first, testing::StackedFixture144(), winnable, 424242);
+        Game second(view);
+        Configure(second, testing::StackedFixture144(), winnable, 424242);
+        Game other(view);
+        Configure(other, testing::StackedFixture144(), winnable, 424243);
         first.DealClassicBoard();
         second.DealClassicBoard();
         other.DealClassicBoard();
@@ -71,14 +74,18 @@ TEST_F(Deals, SameGameNumberGivesTheSameBoardForBothDeals) {
 
 TEST_F(Deals, WithoutAGameNumberTheClockSeedsTheDeal) {
     view.timeOfDay = TimeOfDay{13, 14, 15, 16};
-    Game byClock = MakeGame(testing::StackedFixture144(), true, 0);
+    Game byClock(view);
+    Configure(byClock, testing::StackedFixture144(), true, 0);
     byClock.DealClassicBoard();
-    Game bySeed = MakeGame(testing::StackedFixture144(), true,
-                           static_cast<int>(TRandom::SeedForTime(view.timeOfDay)));
+    Game bySeed(view);
+    Configure(bySeed, testing::StackedFixture144(), true,
+              static_cast<int>(TRandom::SeedForTime(view.timeOfDay)));
     bySeed.DealClassicBoard();
     EXPECT_EQ(byClock.state.TilePos, bySeed.state.TilePos);
 
-    Game notSpecific = MakeGame(testing::StackedFixture144(), true, 5);
+    Game notSpecific(view);
+
+    Configure(notSpecific, testing::StackedFixture144(), true, 5);
     notSpecific.options.RandomSeed1 = false;  // the number is ignored without "Random Seed"
     notSpecific.DealClassicBoard();
     EXPECT_EQ(notSpecific.state.TilePos, bySeed.state.TilePos);
@@ -115,7 +122,8 @@ TEST_F(Deals, LayoutsThatCannotBeDealtAreRefusedBeforeAnythingChanges) {
     TLayoutMap odd = testing::RowFixture(3);
     TLayoutMap empty{};
     for (const TLayoutMap& map : {tooMany, odd, empty}) {
-        Game game = MakeGame(testing::StackedFixture144(), true, 9);
+        Game game(view);
+        Configure(game, testing::StackedFixture144(), true, 9);
         game.DealClassicBoard();
         const TBoardState before = game.state;
         game.state.LayoutMap = map;
@@ -128,7 +136,8 @@ TEST_F(Deals, LayoutsThatCannotBeDealtAreRefusedBeforeAnythingChanges) {
 }
 
 TEST_F(Deals, AnimationRedrawsOnlyWhenTheOptionAndTheModeAllowIt) {
-    Game game = MakeGame(testing::RowFixture(6), false, 0);
+    Game game(view);
+    Configure(game, testing::RowFixture(6), false, 0);
     game.options.RandomSeed1 = false;
     game.options.Animate = true;
     game.state.GameMode = gmSolitaire;

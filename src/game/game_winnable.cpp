@@ -1,0 +1,55 @@
+// Whether the classic board can still be won: the verdict beside the moves left, the way back
+// to the last winnable position, and a hint that keeps the game winnable.
+#include "game/game.h"
+#include "play/moves.h"
+
+namespace ribaku {
+namespace {
+
+FreedomRule RuleOf(const Options& options) {
+    return options.Vertical ? FreedomRule::Vertical : FreedomRule::Classic;
+}
+
+// The budget of a search the player waits for, stepping back: a verdict, not a long wait.
+constexpr int64_t kBackSearchNodes = 1'000'000;
+
+}  // namespace
+
+// Only the boards of the freedom rule are judged: the classic game and two players.
+void Game::JudgeWinnable() {
+    const TGameMode mode = state.GameMode;
+    if (!options.ShowWinnable || (mode != gmSolitaire && mode != gmTwoPlayers) ||
+        state.TilesLeft == 0) {
+        winnable.Stop();
+        return;
+    }
+    winnable.Judge(state, RuleOf(options));
+}
+
+bool Game::BackToWinnable() {
+    const BoardMode* kind = Kind();
+    if (!kind || !kind->Traits().undoes || winnable.Verdict() != SolveVerdict::NotWinnable)
+        return false;
+    winnable.Stop();
+    const int dealt = kind->TilesDealt(state);
+    while (state.TilesLeft != 0 && state.TilesLeft < dealt) {
+        Back();
+        const TSolveResult here =
+            SolvePosition(state, RuleOf(options), TSolveLimits{.nodeBudget = kBackSearchNodes});
+        if (here.verdict == SolveVerdict::Winnable) break;
+    }
+    JudgeWinnable();
+    return true;
+}
+
+bool Game::WinningHint() {
+    const BoardMode* kind = Kind();
+    const TSolveResult known = winnable.Latest();
+    if (!kind || !kind->Traits().hints || known.verdict != SolveVerdict::Winnable ||
+        known.line.empty())
+        return false;
+    ShowHintPair(play_, known.line.front().first, known.line.front().second);
+    return true;
+}
+
+}  // namespace ribaku
