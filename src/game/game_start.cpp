@@ -111,6 +111,7 @@ void Game::VerticalClick() {
         return;
     }
     options.Vertical = !options.Vertical;
+    JudgeWinnable();  // under the rule now in force
 }
 
 TDealResult Game::DealClassicBoard() {
