@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -113,6 +115,24 @@ TEST_F(Snapshot, DrawsTheDealWithItsMarksAndShadows) {
     const QImage cleared = Render({"--winnable", "--remove", "72"});
     EXPECT_EQ(Count(cleared, cleared.pixelColor(0, 0)), cleared.width() * cleared.height());
     EXPECT_THROW(Render({"--winnable", "--remove", "73"}), UsageError);
+}
+
+// --solve prints the verdict, then a line of pairs that clears the board: a winnable deal's
+// 72 pairs, fewer once some were taken off.
+TEST_F(Snapshot, SolveTellsTheVerdictAndAWinningLine) {
+    const auto solve = [this](std::vector<std::string> extra) {
+        std::vector<std::string> args = {"--layout", Path("stacked.lay"), "--seed",
+                                         "5",        "--winnable",        "--solve"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return SolveSnapshot(ParseSnapshotArgs(args));
+    };
+    const auto lines = [](const std::string& text) {
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    const std::string whole = solve({});
+    EXPECT_EQ(whole.rfind("winnable\n", 0), 0u);
+    EXPECT_EQ(lines(whole), 1 + 72);
+    EXPECT_EQ(lines(solve({"--remove", "10"})), 1 + 62);
 }
 
 TEST_F(Snapshot, FilesThatCannotBeReadAreErrors) {
