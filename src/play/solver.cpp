@@ -438,6 +438,23 @@ private:
         return left.NoTiles();
     }
 
+    // Strikes each way of pairing a full kind off under which even the looser game cannot
+    // clear: no winning line pairs the kind that way. False when a kind has no way left.
+    bool StrikeHopelessPairings(Position& at) const {
+        for (int kind = 0; kind < kKinds; ++kind) {
+            if (at.present.Kind(kind) != 0xF || CountBits(at.pairs[kind]) <= 2) continue;
+            for (unsigned pair : {0b0011u, 0b0101u, 0b1001u}) {
+                const PairSet pairing = PairBit(pair) | PairBit(Complement(pair));
+                if (!(at.pairs[kind] & pairing)) continue;
+                Position probe = at;
+                probe.pairs[kind] = pairing;
+                if (!LooseGameClears(probe)) at.pairs[kind] &= PairSet(~pairing);
+            }
+            if (at.pairs[kind] == 0) return false;
+        }
+        return true;
+    }
+
     static unsigned LeavingAlone(PairSet pairs, unsigned loose, unsigned gone) {
         unsigned leaving = 0;
         for (unsigned bits = loose; bits != 0; bits &= bits - 1) {
@@ -510,7 +527,8 @@ private:
             if (at.present.NoTiles()) return true;
             int kind = 0;
             unsigned pair = 0;
-            if (lost_.Contains(at.present) || !LooseGameClears(at) || !BestMove(at, kind, pair))
+            if (lost_.Contains(at.present) || !LooseGameClears(at) ||
+                !StrikeHopelessPairings(at) || !BestMove(at, kind, pair))
                 break;
             const int beforeMove = lineLength_;
             Position next = at;
