@@ -137,10 +137,12 @@ private:
 // two make one way of pairing a kind off.
 using PairSet = uint8_t;
 
+using PerKind = std::array<PairSet, kKinds>;
+
 struct Position {
     TileSet present;
     TileSet free;  // the free tiles of `present`
-    std::array<PairSet, kKinds> pairs{};
+    PerKind pairs{};
 };
 
 // The two-tile nibbles of a kind, each followed three places on by its complement.
@@ -156,6 +158,9 @@ constexpr auto kPairBits = [] {
 constexpr PairSet PairBit(unsigned pair) {
     return kPairBits[pair];
 }
+
+// The three ways of pairing off a kind of four: a pair and its complement.
+constexpr std::array<PairSet, 3> kPairings = {0b001001, 0b010010, 0b100100};
 
 // The first of the pairs of the set, in the order of kPairsOfFour.
 unsigned FirstPairOf(PairSet pairs) {
@@ -199,6 +204,25 @@ unsigned SettledFreePair(unsigned there, unsigned loose, PairSet pairs) {
     }
     return 0;
 }
+
+// Where the looser game stands: the tiles not yet gone, and which of them are free.
+struct LooseState {
+    TileSet left;
+    TileSet free;
+};
+
+// The ways of pairing each kind off that a run of the looser game strayed from, and for
+// each, the state just before it first did.
+struct Strays {
+    void Note(int kind, PairSet ways, const LooseState& state) {
+        for (int way = 0; way < 3; ++way)
+            if (ways & ~strayed[kind] & kPairings[way]) before[kind][way] = state;
+        strayed[kind] |= ways;
+    }
+
+    PerKind strayed{};
+    std::array<std::array<LooseState, 3>, kKinds> before{};
+};
 
 // The cells whose tiles keep a tile from being free, as core/freedom.cpp reads them.
 struct BlockingCells {
@@ -414,9 +438,16 @@ private:
     // with is free too or already gone; a pair settled for every line leaves together.
     // Every line of the real game is a line of the looser one, and there freedom only grows,
     // so taking whatever can go until nothing can decides it: a loss there is a loss here.
-    bool LooseGameClears(const Position& at) const {
-        TileSet left = at.present;
-        TileSet free = at.free;
+    bool LooseGameClears(const Position& at, Strays* strays = nullptr) const {
+        return LooseGameClearsFrom(at, LooseState{at.present, at.free}, strays);
+    }
+
+    // The looser game played on from a state it reached from `at`. When `strays` is given,
+    // it keeps for each kind the ways of pairing it off the run did not keep to, each with
+    // the state just before it first strayed: up to there the run is one of the game with
+    // the kind paired that way, so that game may go on from there.
+    bool LooseGameClearsFrom(const Position& at, LooseState state, Strays* strays) const {
+        auto& [left, free] = state;
         // Kinds to look at again: those with a tile newly free or newly gone.
         uint64_t waiting = (uint64_t{1} << kKinds) - 1;
         while (waiting != 0) {
@@ -427,6 +458,7 @@ private:
             const unsigned gone = at.present.Kind(kind) & ~left.Kind(kind);
             const unsigned leaving = LeavingAlone(at.pairs[kind], loose, gone);
             if (leaving == 0) continue;
+            if (strays) strays->Note(kind, PairingsStrayedFrom(leaving, loose), state);
             const TileSet freeBefore = free;
             for (unsigned bits = leaving; bits != 0; bits &= bits - 1)
                 Lift(left, free, 4 * kind + std::countr_zero(bits));
@@ -438,17 +470,35 @@ private:
         return left.NoTiles();
     }
 
+    // The ways of pairing a kind off under which some of `leaving` could not go: a tile
+    // whose partner there is not free with it.
+    static PairSet PairingsStrayedFrom(unsigned leaving, unsigned loose) {
+        PairSet strayed = 0;
+        for (const PairSet pairing : kPairings)
+            for (unsigned bits = leaving; bits != 0; bits &= bits - 1)
+                if (!(kMates[pairing][std::countr_zero(bits)] & loose)) strayed |= pairing;
+        return strayed;
+    }
+
     // Strikes each way of pairing a full kind off under which even the looser game cannot
-    // clear: no winning line pairs the kind that way. False when a kind has no way left.
-    bool StrikeHopelessPairings(Position& at) const {
+    // clear: no winning line pairs the kind that way. Only the ways the looser game's run
+    // `strays_` strayed from need a run of their own, which costs about what a node does
+    // and is counted as one. False when a kind has no way left.
+    bool StrikeHopelessPairings(Position& at) {
+        // The runs go on from states of a run with none of these strikes.
+        const Position unstruck = at;
         for (int kind = 0; kind < kKinds; ++kind) {
             if (at.present.Kind(kind) != 0xF || CountBits(at.pairs[kind]) <= 2) continue;
-            for (unsigned pair : {0b0011u, 0b0101u, 0b1001u}) {
-                const PairSet pairing = PairBit(pair) | PairBit(Complement(pair));
-                if (!(at.pairs[kind] & pairing)) continue;
-                Position probe = at;
+            for (int way = 0; way < 3; ++way) {
+                const PairSet pairing = kPairings[way];
+                if (!(at.pairs[kind] & strays_.strayed[kind] & pairing)) continue;
+                // Out of nodes, the position goes on unprobed; the next node stops the search.
+                if (OutOfLimits()) return true;
+                ++nodes_;
+                Position probe = unstruck;
                 probe.pairs[kind] = pairing;
-                if (!LooseGameClears(probe)) at.pairs[kind] &= PairSet(~pairing);
+                if (!LooseGameClearsFrom(probe, strays_.before[kind][way], nullptr))
+                    at.pairs[kind] &= PairSet(~pairing);
             }
             if (at.pairs[kind] == 0) return false;
         }
@@ -520,6 +570,7 @@ private:
     // again at what is left, until a line wins or nothing is left to try.
     bool Explore(Position at) {
         const int lineMark = lineLength_;
+        TileSet probed;  // the tiles the pairings were last probed with
         for (;;) {
             if (OutOfLimits()) return false;
             ++nodes_;
@@ -527,9 +578,12 @@ private:
             if (at.present.NoTiles()) return true;
             int kind = 0;
             unsigned pair = 0;
-            if (lost_.Contains(at.present) || !LooseGameClears(at) ||
-                !StrikeHopelessPairings(at) || !BestMove(at, kind, pair))
-                break;
+            strays_.strayed = {};
+            if (lost_.Contains(at.present) || !LooseGameClears(at, &strays_)) break;
+            // After a lost move only its pairing is struck: probing again seldom pays.
+            if (!(probed == at.present) && !StrikeHopelessPairings(at)) break;
+            probed = at.present;
+            if (!BestMove(at, kind, pair)) break;
             const int beforeMove = lineLength_;
             Position next = at;
             Take(next, kind, pair);
@@ -547,6 +601,7 @@ private:
     Position start_;
     std::array<TileSet, kTileCount> sideA_{}, sideB_{}, above_{}, blocks_{}, hardBefore_{};
 
+    Strays strays_;  // of the node being looked at, before it moves
     LostTable lost_;
     std::array<TTilePair, kMaxPairs> line_{};
     int lineLength_ = 0;

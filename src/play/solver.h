@@ -20,7 +20,8 @@ enum class SolveVerdict {
 };
 
 struct TSolveLimits {
-    // Positions the search may visit; a few million fit in a fraction of a second.
+    // Positions the search may visit, each trial of a way of pairing a kind off counting as
+    // one; a few million fit in a few seconds.
     int64_t nodeBudget = 1'000'000;
     // Set from another thread to stop the search; it then answers Unknown within milliseconds.
     const std::atomic<bool>* cancel = nullptr;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -65,10 +66,26 @@ TBoardState PlainDealOf(const TLayoutMap& map, uint32_t seed) {
     return s;
 }
 
-// A plain deal of Traditional after `pairs` moves of a player choosing at random.
-TBoardState PlayedAtRandom(uint32_t seed, int pairs) {
-    TBoardState s = PlainDealOf(Traditional(), seed);
-    TRandom player{seed};
+// Whether the board can be cleared, trying every legal pair; `lost` remembers the boards,
+// by their tiles, that cannot.
+bool ClearsTryingEveryPair(const TBoardState& s, std::set<std::vector<bool>>& lost) {
+    std::vector<bool> tiles(kTileCount + 1);
+    for (int t = 1; t <= kTileCount; ++t)
+        tiles[t] = s.TilePos[t].OnBoard();
+    if (s.TilesLeft == 0) return true;
+    if (lost.contains(tiles)) return false;
+    for (const TTilePair& move : LegalPairs(s)) {
+        TBoardState after = s;
+        TakeOff(after, move.first);
+        TakeOff(after, move.second);
+        if (ClearsTryingEveryPair(after, lost)) return true;
+    }
+    lost.insert(tiles);
+    return false;
+}
+
+// Up to `pairs` moves of a player choosing at random.
+void PlayAtRandom(TBoardState& s, TRandom& player, int pairs) {
     for (int k = 0; k < pairs; ++k) {
         const std::vector<TTilePair> legal = LegalPairs(s);
         if (legal.empty()) break;
@@ -76,6 +93,29 @@ TBoardState PlayedAtRandom(uint32_t seed, int pairs) {
         TakeOff(s, chosen.first);
         TakeOff(s, chosen.second);
     }
+}
+
+// A plain deal of Traditional after `pairs` moves of a player choosing at random.
+TBoardState PlayedAtRandom(uint32_t seed, int pairs) {
+    TBoardState s = PlainDealOf(Traditional(), seed);
+    TRandom player{seed};
+    PlayAtRandom(s, player, pairs);
+    return s;
+}
+
+// A winnable deal of the map taken off along the solver's line until `tilesLeft` are
+// left, then a few random moves, which often lose.
+TBoardState NearTheEnd(const TLayoutMap& map, uint32_t seed, int tilesLeft) {
+    TBoardState s;
+    s.LayoutMap = map;
+    TRandom rng{seed};
+    CreateBoard(s, rng, DealAnimation{});
+    for (const TTilePair& move : SolvePosition(s, FreedomRule::Classic).line) {
+        if (s.TilesLeft <= tilesLeft) break;
+        TakeOff(s, move.first);
+        TakeOff(s, move.second);
+    }
+    PlayAtRandom(s, rng, 1 + int(seed % 6));
     return s;
 }
 
@@ -185,6 +225,24 @@ TEST(SolverDeals, ALostPositionStaysLostAfterEveryMove) {
         }
     }
     EXPECT_EQ(lost, 6);
+}
+
+TEST(SolverDeals, NearTheEndTheVerdictIsThatOfTryingEveryPair) {
+    int won = 0, lost = 0;
+    for (const TLayoutMap& map : {testing::StackedFixture144(), Traditional()}) {
+        for (uint32_t seed = 1; seed <= 100; ++seed) {
+            TBoardState s = NearTheEnd(map, seed, 36 + int(seed % 16));
+            // A full board would take the exhaustive search for ever.
+            ASSERT_LE(s.TilesLeft, 52) << seed;
+            std::set<std::vector<bool>> lostBoards;
+            const bool clears = ClearsTryingEveryPair(s, lostBoards);
+            const SolveVerdict verdict = SolvePosition(s, FreedomRule::Classic).verdict;
+            EXPECT_EQ(verdict, clears ? SolveVerdict::Winnable : SolveVerdict::NotWinnable) << seed;
+            (clears ? won : lost) += 1;
+        }
+    }
+    EXPECT_GT(won, 0);
+    EXPECT_GT(lost, 0);
 }
 
 TEST(SolverLimits, ABudgetOrACancelLeavesTheVerdictOpen) {
