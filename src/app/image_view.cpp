@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace ribaku {
 
@@ -12,9 +13,23 @@ ImageView::ImageView(const QImage& picture, QSize size, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool ImageView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal && onRatioChange)
+        onRatioChange(devicePixelRatioF());
+    return handled;
+}
+
+// The picture's pixels are taken as device pixels: on a screen of the picture's density, the
+// painter maps them one to one.
 void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    const QRect area = event->rect();
+    const int ratio = std::max(1, picture_.width() / width());
+    // On a screen of another density the picture is resampled: smoothly, not by dropping
+    // or repeating pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != ratio);
+    painter.drawImage(area, picture_, QRect(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {

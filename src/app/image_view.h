@@ -7,7 +7,8 @@
 namespace ribaku {
 
 // Shows a picture composed elsewhere (the board, the hall-of-fame panel), of a fixed size
-// even while the picture is not made yet, and reports the pointer in the picture's pixels.
+// even while the picture is not made yet, and reports the pointer in points. A picture of a
+// whole multiple of the widget's size is shown at that many pixels a point.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +17,11 @@ public:
     std::function<void(QPoint, Qt::MouseButton)> onRelease;
     std::function<void(QPoint)> onMove;
     std::function<void()> onLeave;
+    // Told the new device pixel ratio when the widget moves to another screen.
+    std::function<void(qreal)> onRatioChange;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -119,6 +119,8 @@ void TRibaku::CreateParts() {
         new ImageView(renderer_->Screen(), {render::kBoardWidth, render::kBoardHeight}, client);
     board_->hide();  // until start-up has drawn it
     renderer_->screenChanged = [this](const QRect& area) { board_->update(area); };
+    renderer_->SetScale(board_->devicePixelRatioF());
+    board_->onRatioChange = [this](qreal ratio) { renderer_->SetScale(ratio); };
     hallPanel_.SetPicture(render::LoadDecorativePicture(programDir_ / "hof.bmp"));
     hofBox_ = new ImageView(hallPanel_.HofBox(), hallPanel_.HofBox().size(), client);
     hallPanel_.boxChanged = [this](const QRect& area) { hofBox_->update(area); };

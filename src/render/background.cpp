@@ -7,10 +7,16 @@
 
 namespace ribaku::render {
 
-const QImage& Background::BackgroundBitmap() const {
-    if (!backgroundBitmap_.isNull()) return backgroundBitmap_;
+const QImage& Background::BackgroundBitmap(int scale) const {
+    if (!backgroundBitmap_.isNull()) return scale == 1 ? backgroundBitmap_ : doubled_;
     static const QImage black = BlackPicture(kBoardWidth, kBoardHeight);
-    return black;
+    static const QImage blackDoubled = BlackPicture(2 * kBoardWidth, 2 * kBoardHeight);
+    return scale == 1 ? black : blackDoubled;
+}
+
+void Background::Enlarge() {
+    doubled_ = backgroundBitmap_.scaled(backgroundBitmap_.size() * 2, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
 }
 
 void Background::MakeBitmap() {
@@ -29,31 +35,38 @@ void Background::SetPicture(const QImage& picture) {
     if (picture.size() == QSize(kBoardWidth, kBoardHeight) &&
         picture.format() == QImage::Format_RGB32) {
         backgroundBitmap_ = picture;
+        Enlarge();
         return;
     }
     if (picture.isNull()) return;
     MakeBitmap();
-    QPainter painter(&backgroundBitmap_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const int width = picture.width();
-    const int height = picture.height();
-    if (width >= kBoardWidth && height >= kBoardHeight) {
-        painter.drawImage(0, 0, picture);
-        return;
+    {
+        QPainter painter(&backgroundBitmap_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        const int width = picture.width();
+        const int height = picture.height();
+        if (width >= kBoardWidth && height >= kBoardHeight) {
+            painter.drawImage(0, 0, picture);
+        } else {
+            for (int y = 0; y < kBoardHeight; y += height) {
+                for (int x = 0; x < kBoardWidth; x += width)
+                    painter.drawImage(x, y, picture);
+            }
+        }
     }
-    for (int y = 0; y < kBoardHeight; y += height) {
-        for (int x = 0; x < kBoardWidth; x += width)
-            painter.drawImage(x, y, picture);
-    }
+    Enlarge();
 }
 
 void Background::FillTeal() {
     MakeBitmap();
-    QPainter painter(&backgroundBitmap_);
-    painter.setPen(Qt::black);
-    painter.setBrush(QColor(0, 128, 128));
-    // The outline of a one-pixel pen runs along the inside of the picture's border.
-    painter.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
+    {
+        QPainter painter(&backgroundBitmap_);
+        painter.setPen(Qt::black);
+        painter.setBrush(QColor(0, 128, 128));
+        // The outline of a one-pixel pen runs along the inside of the picture's border.
+        painter.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
+    }
+    Enlarge();
 }
 
 }  // namespace ribaku::render

@@ -27,14 +27,18 @@ public:
     // The "None" background: teal inside a one-pixel black frame.
     void FillTeal();
 
-    // Black until the first picture is set.
-    const QImage& BackgroundBitmap() const;
+    // Black until the first picture is set; at `scale` 2 twice the size, for the board
+    // drawn at twice the size. Backgrounds are soft pictures: an enlargement serves.
+    const QImage& BackgroundBitmap(int scale = 1) const;
 
 private:
     // The black picture to paint on, unless there is a picture already.
     void MakeBitmap();
+    // Makes the picture at twice the size from the one at the board's size.
+    void Enlarge();
 
     QImage backgroundBitmap_;  // null until the first picture
+    QImage doubled_;
 };
 
 }  // namespace ribaku::render

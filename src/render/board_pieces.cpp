@@ -36,6 +36,25 @@ QImage TransparentWhereBlack(const QImage& picture) {
     return result;
 }
 
+namespace {
+
+QImage Doubled(const QImage& picture, Qt::TransformationMode mode) {
+    return picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, mode);
+}
+
+}  // namespace
+
+BoardPieces DoubledPieces(const BoardPieces& pieces) {
+    BoardPieces doubled;
+    for (size_t i = 0; i < pieces.ImageList.size(); ++i)
+        doubled.ImageList[i] = Doubled(pieces.ImageList[i], Qt::FastTransformation);
+    doubled.ImageListHoriz = Doubled(pieces.ImageListHoriz, Qt::FastTransformation);
+    doubled.Filled = Doubled(pieces.Filled, Qt::FastTransformation);
+    for (size_t i = 0; i < pieces.Clicko.size(); ++i)
+        doubled.Clicko[i] = Doubled(pieces.Clicko[i], Qt::SmoothTransformation);
+    return doubled;
+}
+
 BoardPieces LoadBoardPieces(const QString& folder) {
     static constexpr const char* kListResources[6] = {"9", "9", "10", "11", "12", "13"};
     BoardPieces pieces;

@@ -22,6 +22,10 @@ struct BoardPieces {
 // with an alpha channel, so that drawing it is an ordinary blend.
 QImage TransparentWhereBlack(const QImage& picture);
 
+// The pieces at twice the size, for the board drawn at twice the size: the checkerboards and
+// the white face with their pixels doubled, so that they stay crisp; the blocks smoothly.
+BoardPieces DoubledPieces(const BoardPieces& pieces);
+
 // Reads the pieces from the numbered bitmaps of `folder` (the program's resources):
 // ImageList from 9, 9, 10, 11, 12 and 13, ImageListHoriz from 3, Filled from "filled",
 // Clicko from 4 to 8.

@@ -48,14 +48,16 @@ void BoardRenderer::RedrawArea(const TDamageRect& area) {
 }
 
 void BoardRenderer::Redraw() {
-    if (backBuffer_.isNull()) backBuffer_ = BlackPicture(kBoardWidth, kBoardHeight);
-    const bool whole = DamageRect.IsWholeBoard();
-    const QRect pixels = whole ? backBuffer_.rect() : DamageRect.Pixels() & backBuffer_.rect();
+    if (backBuffer_.isNull())
+        backBuffer_ = BlackPicture(scale_ * kBoardWidth, scale_ * kBoardHeight);
+    const QRect board(0, 0, kBoardWidth, kBoardHeight);
+    const QRect area = DamageRect.IsWholeBoard() ? board : DamageRect.Pixels() & board;
+    const QRect pixels = Scaled(area, scale_);
     {
         QPainter painter(&backBuffer_);
         // Nothing outside the damage changes, so the back buffer always equals a full redraw.
         painter.setClipRect(pixels);
-        BitBlt(painter, pixels.topLeft(), background_.BackgroundBitmap(), pixels, Rop::Copy);
+        BitBlt(painter, pixels.topLeft(), background_.BackgroundBitmap(scale_), pixels, Rop::Copy);
         const BoardMode* kind = game_.Kind();
         if (!kind || kind->Traits().drawsTiles) {
             DrawTiles(painter);
@@ -63,7 +65,7 @@ void BoardRenderer::Redraw() {
             RedrawClicks(painter);
         }
     }
-    CopyToScreen(pixels);
+    CopyToScreen(area);
 }
 
 // Columns right to left and rows top to bottom, so that each tile covers the edges of the
@@ -92,27 +94,45 @@ void BoardRenderer::RedrawClicks(QPainter& painter) {
             const uint8_t block = s.ClicksGrid[k][r];
             if (block == 0 || block > pieces_.Clicko.size()) continue;
             painter.drawImage(
-                QPoint(32 * (k - 1) + s.BoardOriginX + 6, 32 * (r - 1) + s.BoardOriginY),
-                pieces_.Clicko[block - 1]);
+                QPoint(32 * (k - 1) + s.BoardOriginX + 6, 32 * (r - 1) + s.BoardOriginY) * scale_,
+                Pieces().Clicko[block - 1]);
         }
     }
 }
 
-void BoardRenderer::CopyToScreen(const QRect& pixels) {
-    if (pixels.isEmpty()) return;
-    if (screen_.isNull()) screen_ = BlackPicture(kBoardWidth, kBoardHeight);
+void BoardRenderer::CopyToScreen(const QRect& area) {
+    if (area.isEmpty()) return;
+    if (screen_.size() != backBuffer_.size())
+        screen_ = BlackPicture(backBuffer_.width(), backBuffer_.height());
+    const QRect pixels = Scaled(area, scale_);
     {
         QPainter painter(&screen_);
         BitBlt(painter, pixels.topLeft(), backBuffer_, pixels, Rop::Copy);
     }
-    if (screenChanged) screenChanged(pixels);
+    showsBoard_ = true;
+    if (screenChanged) screenChanged(area);
 }
 
 // The background covers the whole screen: the screen shares its pixels until a board is
 // drawn over them.
 void BoardRenderer::ShowBackground() {
-    screen_ = background_.BackgroundBitmap();
-    if (screenChanged) screenChanged(screen_.rect());
+    screen_ = background_.BackgroundBitmap(scale_);
+    showsBoard_ = false;
+    if (screenChanged) screenChanged(QRect(0, 0, kBoardWidth, kBoardHeight));
+}
+
+void BoardRenderer::SetScale(qreal devicePixelRatio) {
+    const int scale = devicePixelRatio > 1 ? kMaxScale : 1;
+    if (scale == scale_) return;
+    scale_ = scale;
+    if (scale_ != 1) doubledPieces_ = DoubledPieces(pieces_);
+    backBuffer_ = QImage();
+    if (screen_.isNull()) return;
+    if (showsBoard_) {
+        FullRedraw();
+    } else {
+        ShowBackground();
+    }
 }
 
 }  // namespace ribaku::render

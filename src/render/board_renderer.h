@@ -57,6 +57,11 @@ public:
     // The background alone on the screen, hiding the board.
     void ShowBackground();
 
+    // Draws at twice the size from now on when the screen has more than one pixel a point
+    // (`devicePixelRatio` of the widget showing the board), and redraws what the screen
+    // showed. Board coordinates and damage stay in the board picture's own pixels.
+    void SetScale(qreal devicePixelRatio);
+
     // The window's board image: what the screen shows. Both pictures are made at their first
     // use (null before): the welcome screen shows the background alone.
     const QImage& Screen() const { return screen_; }
@@ -64,14 +69,16 @@ public:
 
     TDamageRect DamageRect;
 
-    // Told which rectangle of Screen() changed, so that the window repaints it.
+    // Told which rectangle of Screen() changed, in board pixels, so that the window repaints it.
     std::function<void(const QRect&)> screenChanged;
 
 private:
     void RedrawArea(const TDamageRect& area);
     void DrawTiles(QPainter& painter);
     void RedrawClicks(QPainter& painter);
-    void CopyToScreen(const QRect& pixels);
+    void CopyToScreen(const QRect& area);
+    // The pieces at the drawing's scale.
+    const BoardPieces& Pieces() const { return scale_ == 1 ? pieces_ : doubledPieces_; }
 
     // show_it.cpp: one tile (or the editor's ghost cell) into BackBuffer.
     void ShowIt(QPainter& painter, int c, int r, int l, int tile);
@@ -85,6 +92,9 @@ private:
     const Tileset& tileset_;
     const Background& background_;
     const BoardPieces& pieces_;
+    BoardPieces doubledPieces_;  // made when the scale becomes 2
+    int scale_ = 1;
+    bool showsBoard_ = false;  // rather than the background alone
     QImage backBuffer_;
     QImage screen_;
 };

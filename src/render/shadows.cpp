@@ -52,7 +52,7 @@ constexpr std::array<ShadowCase, 16> kShadowCases{{
 }  // namespace
 
 void DrawShadows(QPainter& painter, const TBoard& board, int c, int r, int l, QPoint face,
-                 const BoardPieces& pieces) {
+                 const BoardPieces& pieces, int scale) {
     if (l >= kMapLevels || c < 2 || r < 2) return;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (const ShadowCase& shadow : kShadowCases) {
@@ -61,7 +61,7 @@ void DrawShadows(QPainter& painter, const TBoard& board, int c, int r, int l, QP
             const PieceAt& piece = shadow.pieces[i];
             const QImage& image =
                 piece.horizontal ? pieces.ImageListHoriz : pieces.ImageList[piece.index];
-            painter.drawImage(face + QPoint(piece.dx, piece.dy), image);
+            painter.drawImage(face + QPoint(piece.dx, piece.dy) * scale, image);
         }
     }
 }

@@ -8,19 +8,20 @@
 namespace ribaku::render {
 namespace {
 
-// The rectangle (x + 1, y + 1)-(x + 39, y + 49) outlined with the pen centred on its sides.
-void OutlineRect(QPainter& painter, QPoint face, const THighlightPen& pen) {
+// The rectangle (1, 1)-(39, 49) of the face outlined with the pen centred on its sides, in
+// the pixels of the board drawn `scale` times the size.
+void OutlineRect(QPainter& painter, QPoint face, const THighlightPen& pen, int scale) {
     const QColor colour(pen.red, pen.green, pen.blue);
     const int before = (pen.width - 1) / 2;
-    const int left = face.x() + 1 - before;
-    const int top = face.y() + 1 - before;
-    const int right = face.x() + kFaceWidth - 2 - before;  // the last pixel column inside
-    const int bottom = face.y() + kFaceHeight - 2 - before;
+    const int left = 1 - before;
+    const int top = 1 - before;
+    const int right = kFaceWidth - 2 - before;  // the last pixel column inside
+    const int bottom = kFaceHeight - 2 - before;
     const int w = pen.width;
-    painter.fillRect(QRect(left, top, right - left + w, w), colour);
-    painter.fillRect(QRect(left, bottom, right - left + w, w), colour);
-    painter.fillRect(QRect(left, top, w, bottom - top + w), colour);
-    painter.fillRect(QRect(right, top, w, bottom - top + w), colour);
+    for (const QRect& side :
+         {QRect(left, top, right - left + w, w), QRect(left, bottom, right - left + w, w),
+          QRect(left, top, w, bottom - top + w), QRect(right, top, w, bottom - top + w)})
+        painter.fillRect(Scaled(side, scale).translated(face), colour);
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ void BoardRenderer::ShowIt(QPainter& painter, int c, int r, int l, int tile) {
     const int X = s.CoordX(c, l);
     const int Y = s.CoordY(r, l);
     if (!DamageRect.IsWholeBoard() && OutsideDamage(X, Y)) return;
-    const QPoint face = QPoint(X, Y) - kBoardShift;
+    const QPoint face = (QPoint(X, Y) - kBoardShift) * scale_;
 
     const BoardMode* kind = game_.Kind();
     const bool editor = kind && kind->Traits().editsLayout;
@@ -63,58 +64,65 @@ void BoardRenderer::ShowIt(QPainter& painter, int c, int r, int l, int tile) {
         }
         if (pointed && !colouredTile) DrawOutline(painter, face);
     }
-    if (game_.options.Shadows) DrawShadows(painter, s.Board, c, r, l, face, pieces_);
+    if (game_.options.Shadows) DrawShadows(painter, s.Board, c, r, l, face, Pieces(), scale_);
 }
 
+// `face` and the rest in the pixels of the board drawn scale_ times the size.
 void BoardRenderer::DrawBody(QPainter& painter, QPoint face, QPoint image, bool shortEdge) {
-    const QImage& bitmap = tileset_.TilesetBitmap();
-    const QImage& tiles = tileset_.TileImages();
-    const QPoint box = face - QPoint(kEdge, 0);
+    const int k = scale_;
+    const QImage& bitmap = tileset_.TilesetBitmap(k);
+    const QImage& tiles = tileset_.TileImages(k);
+    const QPoint box = face - QPoint(kEdge, 0) * k;
     if (!shortEdge) {
-        BitBlt(painter, box, bitmap, kSilhouetteMask, Rop::And);
-        BitBlt(painter, box, tiles, QRect(image, QSize(kTileWidth, kTileHeight)), Rop::Paint);
+        BitBlt(painter, box, bitmap, Scaled(kSilhouetteMask, k), Rop::And);
+        BitBlt(painter, box, tiles, Scaled(QRect(image, QSize(kTileWidth, kTileHeight)), k),
+               Rop::Paint);
         return;
     }
     // The tile without its bottom edge, then the edge's first 21 pixels and its cut end.
     constexpr int kShortEdge = 21;
-    const QPoint edge = box + QPoint(0, kFaceHeight);
-    const QPoint edgeEnd = edge + QPoint(kShortEdge, 0);
-    BitBlt(painter, box, bitmap, QRect(kSilhouetteMask.topLeft(), QSize(kTileWidth, kFaceHeight)),
-           Rop::And);
-    BitBlt(painter, box, tiles, QRect(image, QSize(kTileWidth, kFaceHeight)), Rop::Paint);
-    BitBlt(painter, edge, tiles, QRect(image + QPoint(0, kFaceHeight), QSize(kShortEdge, kEdge)),
-           Rop::Copy);
-    BitBlt(painter, edgeEnd, bitmap, kEdgeEndMask, Rop::And);
+    const QPoint edge = box + QPoint(0, kFaceHeight) * k;
+    const QPoint edgeEnd = edge + QPoint(kShortEdge, 0) * k;
+    BitBlt(painter, box, bitmap,
+           Scaled(QRect(kSilhouetteMask.topLeft(), QSize(kTileWidth, kFaceHeight)), k), Rop::And);
+    BitBlt(painter, box, tiles, Scaled(QRect(image, QSize(kTileWidth, kFaceHeight)), k),
+           Rop::Paint);
+    BitBlt(painter, edge, tiles,
+           Scaled(QRect(image + QPoint(0, kFaceHeight), QSize(kShortEdge, kEdge)), k), Rop::Copy);
+    BitBlt(painter, edgeEnd, bitmap, Scaled(kEdgeEndMask, k), Rop::And);
     BitBlt(painter, edgeEnd, tiles,
-           QRect(image + QPoint(kFaceWidth, kFaceHeight), QSize(kEdge, kEdge)), Rop::Paint);
+           Scaled(QRect(image + QPoint(kFaceWidth, kFaceHeight), QSize(kEdge, kEdge)), k),
+           Rop::Paint);
 }
 
 // Face down: Memory's hidden tiles and every tile of the layout editor, whose cursor cell
 // shows the first highlight colour.
 void BoardRenderer::DrawPlainFace(QPainter& painter, QPoint face, bool cursor) {
-    BitBlt(painter, face, tileset_.TilesetBitmap(), cursor ? kFirstColourFace : kBlankFace,
-           Rop::Copy);
+    BitBlt(painter, face, tileset_.TilesetBitmap(scale_),
+           Scaled(cursor ? kFirstColourFace : kBlankFace, scale_), Rop::Copy);
 }
 
 // Selected tiles on the first highlight colour, hints and the coloured pointer highlight on
 // the second; or the face inverted.
 void BoardRenderer::DrawFill(QPainter& painter, QPoint face, int tile) {
     if (game_.options.Invert) {
-        BitBlt(painter, face, pieces_.Filled, pieces_.Filled.rect(), Rop::Invert);
+        const QImage& filled = Pieces().Filled;
+        BitBlt(painter, face, filled, filled.rect(), Rop::Invert);
         return;
     }
     const TBoardState& s = game_.state;
-    const QImage& bitmap = tileset_.TilesetBitmap();
+    const QImage& bitmap = tileset_.TilesetBitmap(scale_);
     const bool selected = tile == s.Selected1 || tile == s.Selected2;
-    const QRect bare = FaceRect(TileFace(tile));
-    BitBlt(painter, face, bitmap, selected ? kFirstColourFace : kSecondColourFace, Rop::Copy);
-    BitBlt(painter, face, bitmap, bare.translated(0, kMaskOffset), Rop::And);
+    const QRect bare = Scaled(FaceRect(TileFace(tile)), scale_);
+    BitBlt(painter, face, bitmap, Scaled(selected ? kFirstColourFace : kSecondColourFace, scale_),
+           Rop::Copy);
+    BitBlt(painter, face, bitmap, bare.translated(0, scale_ * kMaskOffset), Rop::And);
     BitBlt(painter, face, bitmap, bare, Rop::Paint);
 }
 
 void BoardRenderer::DrawOutline(QPainter& painter, QPoint face) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    OutlineRect(painter, face, game_.HighlightPen);
+    OutlineRect(painter, face, game_.HighlightPen, scale_);
 }
 
 }  // namespace ribaku::render

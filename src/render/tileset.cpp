@@ -47,46 +47,81 @@ QRect TileImageRect(int face) {
 }
 
 // Until a tileset is loaded, black pictures just large enough: the tiles are then black.
-const QImage& Tileset::TilesetBitmap() const {
-    if (!tilesetBitmap_.isNull()) return tilesetBitmap_;
-    static const QImage black = BlackPicture(kTilesetMinWidth, kTilesetMinHeight);
-    return black;
+const QImage& Tileset::TilesetBitmap(int scale) const {
+    if (!tilesetBitmaps_[scale - 1].isNull()) return tilesetBitmaps_[scale - 1];
+    static const std::array<QImage, kMaxScale> black = {
+        BlackPicture(kTilesetMinWidth, kTilesetMinHeight),
+        BlackPicture(kMaxScale * kTilesetMinWidth, kMaxScale * kTilesetMinHeight)};
+    return black[scale - 1];
 }
 
-const QImage& Tileset::TileImages() const {
-    if (!tileImages_.isNull()) return tileImages_;
-    static const QImage black = BlackPicture(kTileGridWidth, kTileGridHeight);
-    return black;
+const QImage& Tileset::TileImages(int scale) const {
+    if (!tileImages_[scale - 1].isNull()) return tileImages_[scale - 1];
+    static const std::array<QImage, kMaxScale> black = {
+        BlackPicture(kTileGridWidth, kTileGridHeight),
+        BlackPicture(kMaxScale * kTileGridWidth, kMaxScale * kTileGridHeight)};
+    return black[scale - 1];
 }
+
+namespace {
+
+// "name@2x.bmp" beside "name.bmp".
+std::filesystem::path DoubledPicturePath(const std::filesystem::path& path) {
+    std::filesystem::path doubled = path;
+    doubled.replace_filename(path.stem().string() + "@2x" + path.extension().string());
+    return doubled;
+}
+
+void CheckTilesetSize(const QImage& picture, const std::string& name, int scale) {
+    const int width = scale * kTilesetMinWidth;
+    const int height = scale * kTilesetMinHeight;
+    if (picture.width() >= width && picture.height() >= height) return;
+    throw PictureError(name + ": a tileset picture needs at least " + std::to_string(width) +
+                       " x " + std::to_string(height) + " pixels, this one has " +
+                       std::to_string(picture.width()) + " x " + std::to_string(picture.height()));
+}
+
+}  // namespace
 
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return PictureLoad::FileMissing;
-    SetTilesetBitmap(LoadPicture(path), ShortPath(path));
+    const std::filesystem::path doubledPath = DoubledPicturePath(path);
+    const QImage doubled =
+        std::filesystem::is_regular_file(doubledPath, ec) ? LoadPicture(doubledPath) : QImage();
+    SetTilesetBitmap(LoadPicture(path), ShortPath(path), doubled);
     return PictureLoad::Loaded;
 }
 
-void Tileset::SetTilesetBitmap(const QImage& picture, const std::string& name) {
-    if (picture.width() < kTilesetMinWidth || picture.height() < kTilesetMinHeight) {
-        throw PictureError(
-            name + ": a tileset picture needs at least " + std::to_string(kTilesetMinWidth) +
-            " x " + std::to_string(kTilesetMinHeight) + " pixels, this one has " +
-            std::to_string(picture.width()) + " x " + std::to_string(picture.height()));
-    }
-    tilesetBitmap_ = picture.convertToFormat(QImage::Format_RGB32);
+void Tileset::SetTilesetBitmap(const QImage& picture, const std::string& name,
+                               const QImage& doubled) {
+    CheckTilesetSize(picture, name, 1);
+    if (!doubled.isNull()) CheckTilesetSize(doubled, name + " at twice the size", kMaxScale);
+    tilesetBitmaps_[0] = picture.convertToFormat(QImage::Format_RGB32);
+    // A player's own tileset has no larger picture: its own, enlarged, is the best there is.
+    tilesetBitmaps_[1] = doubled.isNull() ? tilesetBitmaps_[0].scaled(picture.size() * kMaxScale,
+                                                                      Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation)
+                                          : doubled.convertToFormat(QImage::Format_RGB32);
     ChangeTexture();
 }
 
 void Tileset::ChangeTexture() {
-    if (tileImages_.isNull()) tileImages_ = BlackPicture(kTileGridWidth, kTileGridHeight);
-    const QImage& bitmap = TilesetBitmap();
-    QPainter painter(&tileImages_);
+    for (int scale = 1; scale <= kMaxScale; ++scale)
+        ComposeTiles(scale);
+}
+
+void Tileset::ComposeTiles(int scale) {
+    QImage& tiles = tileImages_[scale - 1];
+    if (tiles.isNull()) tiles = BlackPicture(scale * kTileGridWidth, scale * kTileGridHeight);
+    const QImage& bitmap = TilesetBitmap(scale);
+    QPainter painter(&tiles);
     for (int face = 1; face <= kFaceCount; ++face) {
-        const QPoint cell = TileImageRect(face).topLeft();
-        const QPoint faceAt = cell + QPoint(kEdge, 0);
-        const QRect bare = FaceRect(face);
-        BitBlt(painter, cell, bitmap, kBlankTile, Rop::Copy);
-        BitBlt(painter, faceAt, bitmap, bare.translated(0, kMaskOffset), Rop::And);
+        const QPoint cell = TileImageRect(face).topLeft() * scale;
+        const QPoint faceAt = cell + QPoint(kEdge, 0) * scale;
+        const QRect bare = Scaled(FaceRect(face), scale);
+        BitBlt(painter, cell, bitmap, Scaled(kBlankTile, scale), Rop::Copy);
+        BitBlt(painter, faceAt, bitmap, bare.translated(0, scale * kMaskOffset), Rop::And);
         BitBlt(painter, faceAt, bitmap, bare, Rop::Paint);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -31,6 +32,14 @@ inline constexpr int kMaskOffset = 312;
 inline constexpr int kTilesetMinWidth = 369;
 inline constexpr int kTilesetMinHeight = 567;
 
+// A screen of twice the density gets the board drawn at twice the size, from a tileset
+// picture whose cells are the same table with every number doubled.
+inline constexpr int kMaxScale = 2;
+// `rect` in the pixels of a picture drawn `scale` times the size.
+inline QRect Scaled(const QRect& rect, int scale) {
+    return {rect.topLeft() * scale, rect.size() * scale};
+}
+
 // Where face 1..42 lies in the tileset's grid of 9 columns and 5 rows.
 struct TFaceCell {
     int col = 0;
@@ -52,24 +61,29 @@ inline constexpr int kTileGridHeight = 5 * kTileHeight;
 class Tileset {
 public:
     // A missing file is reported as FileMissing (the "Tileset" menu then asks for a file).
+    // "name@2x.bmp" beside "name.bmp", when there is one, is the picture at twice the size.
     // Throws PictureError when the file cannot be read or is too small for a tileset;
     // the previous tileset then stays.
     PictureLoad LoadTileset(const std::filesystem::path& path);
 
-    // Takes `picture` as the tileset and composes the tiles. Throws PictureError, naming
-    // `name`, when the picture is smaller than the tileset layout; nothing changes then.
-    void SetTilesetBitmap(const QImage& picture, const std::string& name);
+    // Takes `picture` as the tileset and composes the tiles. Without `doubled`, the picture
+    // at twice the size is `picture` smoothly enlarged. Throws PictureError, naming `name`,
+    // when a picture is smaller than the tileset layout at its scale; nothing changes then.
+    void SetTilesetBitmap(const QImage& picture, const std::string& name,
+                          const QImage& doubled = {});
 
-    // Composes TileImages from TilesetBitmap.
+    // Composes TileImages from TilesetBitmap, at every scale.
     void ChangeTexture();
 
-    // Both black until a tileset is loaded.
-    const QImage& TilesetBitmap() const;
-    const QImage& TileImages() const;
+    // Both black until a tileset is loaded; `scale` is 1 or kMaxScale.
+    const QImage& TilesetBitmap(int scale = 1) const;
+    const QImage& TileImages(int scale = 1) const;
 
 private:
-    QImage tilesetBitmap_;
-    QImage tileImages_;
+    void ComposeTiles(int scale);
+
+    std::array<QImage, kMaxScale> tilesetBitmaps_;  // by scale - 1
+    std::array<QImage, kMaxScale> tileImages_;
 };
 
 }  // namespace ribaku::render

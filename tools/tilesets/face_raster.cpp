@@ -13,14 +13,14 @@ constexpr int kSupersample = 8;
 // leave an ivory fringe around a symbol on a highlighted face.
 constexpr double kCoverageKept = 0.3;
 
-QImage paintSupersampled(const SymbolPainter& paint) {
-    QImage big(kFaceWidth * kSupersample, kFaceHeight * kSupersample,
-               QImage::Format_ARGB32_Premultiplied);
+QImage paintSupersampled(const SymbolPainter& paint, int scale) {
+    const int factor = kSupersample * scale;
+    QImage big(kFaceWidth * factor, kFaceHeight * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(kSupersample, kSupersample);
+    painter.scale(factor, factor);
     paint(painter);
     painter.end();
     return big;
@@ -52,12 +52,14 @@ int over(double premultiplied, int ground, double alpha) {
 
 }  // namespace
 
-FaceArt rasterizeSymbol(const SymbolPainter& paint, const QImage& ground) {
-    const QImage big = paintSupersampled(paint);
-    FaceArt art{QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32),
-                QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32)};
-    for (int y = 0; y < kFaceHeight; ++y) {
-        for (int x = 0; x < kFaceWidth; ++x) {
+FaceArt rasterizeSymbol(const SymbolPainter& paint, const QImage& ground, int scale) {
+    const QImage big = paintSupersampled(paint, scale);
+    const int width = kFaceWidth * scale;
+    const int height = kFaceHeight * scale;
+    FaceArt art{QImage(width, height, QImage::Format_RGB32),
+                QImage(width, height, QImage::Format_RGB32)};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             const Coverage c = averageBlock(big, x, y);
             const double alpha = c.alpha / 255.0;
             if (alpha < kCoverageKept) {

@@ -1,5 +1,5 @@
-// Draws the built-in tilesets into data/Tilesets, and proof sheets of them for the eye.
-// Usage: ribaku_tilesets <tileset folder> <proof sheet folder>
+// Draws the built-in tilesets into data/Tilesets, each also at twice the size, and proof sheets of
+// them for the eye. Usage: ribaku_tilesets <tileset folder> <proof sheet folder>
 
 #include <QDir>
 #include <QFontDatabase>
@@ -13,6 +13,7 @@
 #include "face_raster.h"
 #include "faces.h"
 #include "few_colours.h"
+#include "run_length_bitmap.h"
 #include "tile_body.h"
 #include "tile_layout.h"
 #include "tileset_picture.h"
@@ -25,12 +26,12 @@ bool fontsInstalled() {
     return families.contains("Noto Serif CJK TC") && families.contains("DejaVu Serif");
 }
 
-std::vector<tileset::FaceArt> drawAllFaces() {
-    const QImage ground = tileset::blankFace();
+std::vector<tileset::FaceArt> drawAllFaces(int scale) {
+    const QImage ground = tileset::blankFace(scale);
     std::vector<tileset::FaceArt> faces;
     for (int face = 1; face <= tileset::kFaceCount; ++face)
         faces.push_back(tileset::rasterizeSymbol(
-            [face](QPainter& painter) { tileset::paintFace(painter, face); }, ground));
+            [face](QPainter& painter) { tileset::paintFace(painter, face); }, ground, scale));
     return faces;
 }
 
@@ -40,9 +41,16 @@ bool writeProof(const QImage& proof, const QDir& proofs, const QString& name) {
            proof.scaled(proof.size() * 3).save(proofs.filePath(name + "-3x.png"));
 }
 
+// The pictures at twice the size are written with few colours and run-length encoded: in
+// full colour, the four would weigh 10 MB.
 bool writeTileset(const tileset::TilesetStyle& style, const std::vector<tileset::FaceArt>& faces,
-                  const QDir& out, const QDir& proofs) {
-    const QImage picture = tileset::drawTilesetPicture(style, faces);
+                  const std::vector<tileset::FaceArt>& doubledFaces, const QDir& out,
+                  const QDir& proofs) {
+    const QImage doubled = tileset::drawTilesetPicture(style, doubledFaces, 2);
+    if (!tileset::saveRunLengthBitmap(tileset::toFewColours(doubled),
+                                      out.filePath(tileset::doubledFileName(style))))
+        return false;
+    const QImage picture = tileset::drawTilesetPicture(style, faces, 1);
     const QImage shipped = style.fewColours ? tileset::toFewColours(picture) : picture;
     if (!shipped.save(out.filePath(style.fileName), "BMP")) return false;
     const QString stem = style.fileName.section('.', 0, 0);
@@ -66,9 +74,10 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QDir proofs(QString::fromLocal8Bit(argv[2]));
     if (!QDir().mkpath(out.path()) || !QDir().mkpath(proofs.path())) return EXIT_FAILURE;
-    const std::vector<tileset::FaceArt> faces = drawAllFaces();
+    const std::vector<tileset::FaceArt> faces = drawAllFaces(1);
+    const std::vector<tileset::FaceArt> doubledFaces = drawAllFaces(2);
     for (const tileset::TilesetStyle& style : tileset::builtInTilesets()) {
-        if (!writeTileset(style, faces, out, proofs)) {
+        if (!writeTileset(style, faces, doubledFaces, out, proofs)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(style.fileName));
             return EXIT_FAILURE;
         }

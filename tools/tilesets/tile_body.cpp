@@ -11,14 +11,15 @@ namespace {
 
 // Ivory lit from the upper left: a faint diagonal gradient, a bright bevel along the top and
 // left, a darker one along the bottom and right, and a fine rim so that neighbouring faces
-// stay apart on the board.
-QColor facePixel(int x, int y) {
+// stay apart on the board. (x, y) in the face's own pixels; `fine` adds the fraction of
+// them that a pixel of a larger picture lies into, for a smoother gradient.
+QColor facePixel(int x, int y, double fine) {
     const int right = kFaceWidth - 1;
     const int bottom = kFaceHeight - 1;
     if (x == 0 || y == 0 || x == right || y == bottom) return {150, 136, 108};
     if (x == 1 || y == 1) return {255, 253, 246};
     if (x == right - 1 || y == bottom - 1) return {226, 216, 190};
-    const double t = static_cast<double>(x + y) / (kFaceWidth + kFaceHeight);
+    const double t = (x + y + fine) / (kFaceWidth + kFaceHeight);
     return mix(ink::kIvory, ink::kIvoryShade, t * t);
 }
 
@@ -37,30 +38,36 @@ QColor sidePixel(const QColor& border, int depth, bool bottomSide) {
     return bottomSide ? shade(layers[depth], 0.8) : layers[depth];
 }
 
+// The face's pixel under pixel (x, y) of a face drawn `scale` times the size.
+QColor scaledFacePixel(int x, int y, int scale) {
+    const double fine = static_cast<double>(x % scale + y % scale) / scale;
+    return facePixel(x / scale, y / scale, fine);
+}
+
 }  // namespace
 
-QImage blankFace() {
-    QImage face(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kFaceHeight; ++y)
-        for (int x = 0; x < kFaceWidth; ++x)
-            face.setPixel(x, y, opaque(facePixel(x, y)));
+QImage blankFace(int scale) {
+    QImage face(kFaceWidth * scale, kFaceHeight * scale, QImage::Format_RGB32);
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            face.setPixel(x, y, opaque(scaledFacePixel(x, y, scale)));
     return face;
 }
 
-QImage blankTile(const QColor& border) {
-    QImage tile(kTileWidth, kTileHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kTileHeight; ++y) {
-        for (int x = 0; x < kTileWidth; ++x) {
+QImage blankTile(const QColor& border, int scale) {
+    QImage tile(kTileWidth * scale, kTileHeight * scale, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
             QColor colour(0, 0, 0);
-            switch (tilePart(x, y)) {
+            switch (tilePart(x, y, scale)) {
                 case TilePart::Face:
-                    colour = facePixel(x - kEdge, y);
+                    colour = scaledFacePixel(x - kEdge * scale, y, scale);
                     break;
                 case TilePart::LeftSide:
-                    colour = sidePixel(border, sideDepth(x, y), false);
+                    colour = sidePixel(border, sideDepth(x, y, scale), false);
                     break;
                 case TilePart::BottomSide:
-                    colour = sidePixel(border, sideDepth(x, y), true);
+                    colour = sidePixel(border, sideDepth(x, y, scale), true);
                     break;
                 case TilePart::Outside:
                     break;
@@ -71,11 +78,12 @@ QImage blankTile(const QColor& border) {
     return tile;
 }
 
-QImage silhouetteMask() {
-    QImage mask(kTileWidth, kTileHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kTileHeight; ++y)
-        for (int x = 0; x < kTileWidth; ++x)
-            mask.setPixel(x, y, insideSilhouette(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+QImage silhouetteMask(int scale) {
+    QImage mask(kTileWidth * scale, kTileHeight * scale, QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            mask.setPixel(x, y,
+                          insideSilhouette(x, y, scale) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     return mask;
 }
 

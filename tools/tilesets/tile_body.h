@@ -7,14 +7,16 @@
 
 namespace tileset {
 
+// Each drawn `scale` times the size.
+
 // The ivory face, 40 × 50, with its rim; the same in every tileset.
-QImage blankFace();
+QImage blankFace(int scale);
 
 // The whole tile box, 46 × 56: blank face plus the left and bottom edge in the tileset's
 // border colour; black outside the silhouette.
-QImage blankTile(const QColor& border);
+QImage blankTile(const QColor& border, int scale);
 
 // 46 × 56: black on the tile, white around it.
-QImage silhouetteMask();
+QImage silhouetteMask(int scale);
 
 }  // namespace tileset

@@ -24,28 +24,42 @@ QPoint maskPlace(int face) {
     return facePlace(face) + QPoint(0, kMaskDrop);
 }
 
+namespace {
+
+// The centre of pixel `x` of a picture drawn `scale` times the size, in the box's own units:
+// halves and quarters, exact in a double.
+double centre(int x, int scale) {
+    return (x + 0.5) / scale;
+}
+
+}  // namespace
+
 // Pixel centres decide: the left band is the face's left side swept down-left by 6 pixels,
 // the bottom band its bottom side swept the same way; they meet on the diagonal x + y = 56.
-TilePart tilePart(int x, int y) {
-    if (x < 0 || y < 0 || x >= kTileWidth || y >= kTileHeight) return TilePart::Outside;
-    if (x >= kEdge && y < kFaceHeight) return TilePart::Face;
-    const int diagonal = x + y + 1;  // x + y of the pixel's centre
-    if (x < kEdge && diagonal > kEdge && diagonal <= kFaceHeight + kEdge) return TilePart::LeftSide;
-    if (y >= kFaceHeight && diagonal > kFaceHeight + kEdge && diagonal < kTileWidth + kFaceHeight)
+TilePart tilePart(int x, int y, int scale) {
+    if (x < 0 || y < 0 || x >= kTileWidth * scale || y >= kTileHeight * scale)
+        return TilePart::Outside;
+    const double cx = centre(x, scale);
+    const double cy = centre(y, scale);
+    if (cx > kEdge && cy < kFaceHeight) return TilePart::Face;
+    const double diagonal = cx + cy;
+    if (cx < kEdge && diagonal > kEdge && diagonal <= kFaceHeight + kEdge)
+        return TilePart::LeftSide;
+    if (cy > kFaceHeight && diagonal > kFaceHeight + kEdge && diagonal < kTileWidth + kFaceHeight)
         return TilePart::BottomSide;
     return TilePart::Outside;
 }
 
-bool insideSilhouette(int x, int y) {
-    return tilePart(x, y) != TilePart::Outside;
+bool insideSilhouette(int x, int y, int scale) {
+    return tilePart(x, y, scale) != TilePart::Outside;
 }
 
-int sideDepth(int x, int y) {
-    switch (tilePart(x, y)) {
+int sideDepth(int x, int y, int scale) {
+    switch (tilePart(x, y, scale)) {
         case TilePart::LeftSide:
-            return kEdge - 1 - x;
+            return static_cast<int>(kEdge - centre(x, scale));
         case TilePart::BottomSide:
-            return y - kFaceHeight;
+            return static_cast<int>(centre(y, scale) - kFaceHeight);
         default:
             return 0;
     }

@@ -39,14 +39,16 @@ QPoint facePlace(int face);
 QPoint maskPlace(int face);
 
 // The tile box seen from above and to the right: the face, a band left of it and a band
-// below it, both ending in 45-degree chamfers. (x, y) is a pixel of the 46 × 56 box.
-bool insideSilhouette(int x, int y);
+// below it, both ending in 45-degree chamfers. (x, y) is a pixel of the 46 × 56 box drawn
+// `scale` times the size.
+bool insideSilhouette(int x, int y, int scale);
 
 // Which side of the tile a pixel of the box shows.
 enum class TilePart { Outside, Face, LeftSide, BottomSide };
-TilePart tilePart(int x, int y);
+TilePart tilePart(int x, int y, int scale);
 
-// How deep into a side band a pixel lies: 0 next to the face, kEdge − 1 at the outer rim.
-int sideDepth(int x, int y);
+// How deep into a side band a pixel lies, in pixels of the box at its own size: 0 next to
+// the face, kEdge − 1 at the outer rim.
+int sideDepth(int x, int y, int scale);
 
 }  // namespace tileset

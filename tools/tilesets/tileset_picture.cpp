@@ -40,19 +40,27 @@ QColor hintColour() {
     return {150, 214, 246};
 }
 
-QImage drawTilesetPicture(const TilesetStyle& style, const std::vector<FaceArt>& faces) {
-    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+QString doubledFileName(const TilesetStyle& style) {
+    return style.fileName.section('.', 0, 0) + "@2x.bmp";
+}
+
+QImage drawTilesetPicture(const TilesetStyle& style, const std::vector<FaceArt>& faces, int scale) {
+    QImage picture(kPictureWidth * scale, kPictureHeight * scale, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
+    painter.save();
+    painter.scale(scale, scale);
     drawCellLines(painter);
+    painter.restore();
+    const QSize faceSize(kFaceWidth * scale, kFaceHeight * scale);
     for (int face = 1; face <= kFaceCount; ++face) {
-        painter.drawImage(facePlace(face), faces[face - 1].picture);
-        painter.drawImage(maskPlace(face), faces[face - 1].mask);
+        painter.drawImage(facePlace(face) * scale, faces[face - 1].picture);
+        painter.drawImage(maskPlace(face) * scale, faces[face - 1].mask);
     }
-    painter.drawImage(kBlankTile, blankTile(style.border));
-    painter.fillRect(QRect(kSelectionColour, QSize(kFaceWidth, kFaceHeight)), selectionColour());
-    painter.fillRect(QRect(kHintColour, QSize(kFaceWidth, kFaceHeight)), hintColour());
-    painter.drawImage(kSilhouette, silhouetteMask());
+    painter.drawImage(kBlankTile * scale, blankTile(style.border, scale));
+    painter.fillRect(QRect(kSelectionColour * scale, faceSize), selectionColour());
+    painter.fillRect(QRect(kHintColour * scale, faceSize), hintColour());
+    painter.drawImage(kSilhouette * scale, silhouetteMask(scale));
     painter.end();
     return picture;
 }

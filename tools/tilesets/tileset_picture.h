@@ -24,7 +24,12 @@ const std::array<TilesetStyle, 4>& builtInTilesets();
 QColor selectionColour();
 QColor hintColour();
 
-// `faces` holds the art of faces 1..42 at index face − 1. The result is RGB32.
-QImage drawTilesetPicture(const TilesetStyle& style, const std::vector<FaceArt>& faces);
+// `faces` holds the art of faces 1..42 at index face − 1, drawn `scale` times the size, as
+// the whole picture is. The result is RGB32.
+QImage drawTilesetPicture(const TilesetStyle& style, const std::vector<FaceArt>& faces, int scale);
+
+// "name@2x.bmp" for "name.bmp": the picture at twice the size, for screens of twice the
+// density, whose cells are the same table with every number doubled.
+QString doubledFileName(const TilesetStyle& style);
 
 }  // namespace tileset
