@@ -8,15 +8,20 @@
 namespace ribaku::render {
 
 const QImage& Background::BackgroundBitmap(int scale) const {
-    if (!backgroundBitmap_.isNull()) return scale == 1 ? backgroundBitmap_ : doubled_;
-    static const QImage black = BlackPicture(kBoardWidth, kBoardHeight);
-    static const QImage blackDoubled = BlackPicture(2 * kBoardWidth, 2 * kBoardHeight);
-    return scale == 1 ? black : blackDoubled;
-}
-
-void Background::Enlarge() {
-    doubled_ = backgroundBitmap_.scaled(backgroundBitmap_.size() * 2, Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation);
+    if (backgroundBitmap_.isNull()) {
+        if (scale == 1) {
+            static const QImage black = BlackPicture(kBoardWidth, kBoardHeight);
+            return black;
+        }
+        static const QImage black = BlackPicture(2 * kBoardWidth, 2 * kBoardHeight);
+        return black;
+    }
+    if (scale == 1) return backgroundBitmap_;
+    if (doubled_.isNull()) {
+        doubled_ = backgroundBitmap_.scaled(backgroundBitmap_.size() * 2, Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation);
+    }
+    return doubled_;
 }
 
 void Background::MakeBitmap() {
@@ -35,7 +40,7 @@ void Background::SetPicture(const QImage& picture) {
     if (picture.size() == QSize(kBoardWidth, kBoardHeight) &&
         picture.format() == QImage::Format_RGB32) {
         backgroundBitmap_ = picture;
-        Enlarge();
+        doubled_ = QImage();
         return;
     }
     if (picture.isNull()) return;
@@ -54,7 +59,7 @@ void Background::SetPicture(const QImage& picture) {
             }
         }
     }
-    Enlarge();
+    doubled_ = QImage();
 }
 
 void Background::FillTeal() {
@@ -66,7 +71,7 @@ void Background::FillTeal() {
         // The outline of a one-pixel pen runs along the inside of the picture's border.
         painter.drawRect(0, 0, kBoardWidth - 1, kBoardHeight - 1);
     }
-    Enlarge();
+    doubled_ = QImage();
 }
 
 }  // namespace ribaku::render

@@ -34,11 +34,9 @@ public:
 private:
     // The black picture to paint on, unless there is a picture already.
     void MakeBitmap();
-    // Makes the picture at twice the size from the one at the board's size.
-    void Enlarge();
-
     QImage backgroundBitmap_;  // null until the first picture
-    QImage doubled_;
+    // At twice the size, made at its first use: most screens never need its megabytes.
+    mutable QImage doubled_;
 };
 
 }  // namespace ribaku::render

@@ -48,19 +48,27 @@ QRect TileImageRect(int face) {
 
 // Until a tileset is loaded, black pictures just large enough: the tiles are then black.
 const QImage& Tileset::TilesetBitmap(int scale) const {
+    if (scale != 1) MakeDoubled();
     if (!tilesetBitmaps_[scale - 1].isNull()) return tilesetBitmaps_[scale - 1];
-    static const std::array<QImage, kMaxScale> black = {
-        BlackPicture(kTilesetMinWidth, kTilesetMinHeight),
-        BlackPicture(kMaxScale * kTilesetMinWidth, kMaxScale * kTilesetMinHeight)};
-    return black[scale - 1];
+    if (scale == 1) {
+        static const QImage black = BlackPicture(kTilesetMinWidth, kTilesetMinHeight);
+        return black;
+    }
+    static const QImage black =
+        BlackPicture(kMaxScale * kTilesetMinWidth, kMaxScale * kTilesetMinHeight);
+    return black;
 }
 
 const QImage& Tileset::TileImages(int scale) const {
+    if (scale != 1) MakeDoubled();
     if (!tileImages_[scale - 1].isNull()) return tileImages_[scale - 1];
-    static const std::array<QImage, kMaxScale> black = {
-        BlackPicture(kTileGridWidth, kTileGridHeight),
-        BlackPicture(kMaxScale * kTileGridWidth, kMaxScale * kTileGridHeight)};
-    return black[scale - 1];
+    if (scale == 1) {
+        static const QImage black = BlackPicture(kTileGridWidth, kTileGridHeight);
+        return black;
+    }
+    static const QImage black =
+        BlackPicture(kMaxScale * kTileGridWidth, kMaxScale * kTileGridHeight);
+    return black;
 }
 
 namespace {
@@ -83,13 +91,34 @@ void CheckTilesetSize(const QImage& picture, const std::string& name, int scale)
 
 }  // namespace
 
+void Tileset::MakeDoubled() const {
+    if (tilesetBitmaps_[0].isNull() || !tilesetBitmaps_[1].isNull()) return;
+    if (doubledSource_.isNull() && !doubledPath_.empty()) {
+        // A picture beside the tileset that cannot serve leaves the enlargement below.
+        try {
+            const QImage doubled = LoadPicture(doubledPath_);
+            CheckTilesetSize(doubled, ShortPath(doubledPath_), kMaxScale);
+            doubledSource_ = doubled;
+        } catch (const std::runtime_error&) {  // unreadable, damaged or too small
+        }
+        doubledPath_.clear();
+    }
+    // A player's own tileset has no larger picture: its own, enlarged, is the best there is.
+    tilesetBitmaps_[1] =
+        doubledSource_.isNull()
+            ? tilesetBitmaps_[0].scaled(tilesetBitmaps_[0].size() * kMaxScale,
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            : doubledSource_.convertToFormat(QImage::Format_RGB32);
+    ComposeTiles(kMaxScale);
+}
+
 PictureLoad Tileset::LoadTileset(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return PictureLoad::FileMissing;
+    SetTilesetBitmap(LoadPicture(path), ShortPath(path));
+    // Read when a board at twice the size first needs it.
     const std::filesystem::path doubledPath = DoubledPicturePath(path);
-    const QImage doubled =
-        std::filesystem::is_regular_file(doubledPath, ec) ? LoadPicture(doubledPath) : QImage();
-    SetTilesetBitmap(LoadPicture(path), ShortPath(path), doubled);
+    if (std::filesystem::is_regular_file(doubledPath, ec)) doubledPath_ = doubledPath;
     return PictureLoad::Loaded;
 }
 
@@ -98,20 +127,18 @@ void Tileset::SetTilesetBitmap(const QImage& picture, const std::string& name,
     CheckTilesetSize(picture, name, 1);
     if (!doubled.isNull()) CheckTilesetSize(doubled, name + " at twice the size", kMaxScale);
     tilesetBitmaps_[0] = picture.convertToFormat(QImage::Format_RGB32);
-    // A player's own tileset has no larger picture: its own, enlarged, is the best there is.
-    tilesetBitmaps_[1] = doubled.isNull() ? tilesetBitmaps_[0].scaled(picture.size() * kMaxScale,
-                                                                      Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation)
-                                          : doubled.convertToFormat(QImage::Format_RGB32);
+    doubledSource_ = doubled;
+    doubledPath_.clear();
     ChangeTexture();
 }
 
 void Tileset::ChangeTexture() {
-    for (int scale = 1; scale <= kMaxScale; ++scale)
-        ComposeTiles(scale);
+    ComposeTiles(1);
+    tilesetBitmaps_[1] = QImage();
+    tileImages_[1] = QImage();
 }
 
-void Tileset::ComposeTiles(int scale) {
+void Tileset::ComposeTiles(int scale) const {
     QImage& tiles = tileImages_[scale - 1];
     if (tiles.isNull()) tiles = BlackPicture(scale * kTileGridWidth, scale * kTileGridHeight);
     const QImage& bitmap = TilesetBitmap(scale);

@@ -72,7 +72,8 @@ public:
     void SetTilesetBitmap(const QImage& picture, const std::string& name,
                           const QImage& doubled = {});
 
-    // Composes TileImages from TilesetBitmap, at every scale.
+    // Composes TileImages from TilesetBitmap; at twice the size when a board drawn at that
+    // size first asks for them.
     void ChangeTexture();
 
     // Both black until a tileset is loaded; `scale` is 1 or kMaxScale.
@@ -80,10 +81,15 @@ public:
     const QImage& TileImages(int scale = 1) const;
 
 private:
-    void ComposeTiles(int scale);
+    void ComposeTiles(int scale) const;
+    // The pictures at twice the size, made at their first use: most screens never need them,
+    // and they would cost several megabytes.
+    void MakeDoubled() const;
 
-    std::array<QImage, kMaxScale> tilesetBitmaps_;  // by scale - 1
-    std::array<QImage, kMaxScale> tileImages_;
+    mutable QImage doubledSource_;               // the picture at twice the size, if there is one
+    mutable std::filesystem::path doubledPath_;  // its file, until it is read
+    mutable std::array<QImage, kMaxScale> tilesetBitmaps_;  // by scale - 1
+    mutable std::array<QImage, kMaxScale> tileImages_;
 };
 
 }  // namespace ribaku::render
