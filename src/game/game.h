@@ -14,8 +14,8 @@
 #include "play/hall_of_fame.h"
 #include "play/highlight.h"
 #include "play/music.h"
-#include "play/winnable_watch.h"
 #include "play/status_message.h"
+#include "play/winnable_watch.h"
 #include "variants/kind_registry.h"
 #include "variants/layout_editing.h"
 #include "variants/variant_start.h"
@@ -151,6 +151,8 @@ private:
     void StartClassicBoard(TGameMode mode, const std::string& announcement);
     // A variant's board is dealt: the play starts over and the screen shows it in `mode`.
     void ShowVariant(TGameMode mode, const std::string& message);
+    // The tiles the deal put down, when Back and Restart have a pair to take back; else 0.
+    int UndoDepth() const;
     // The editor takes the screen over the layout's cells, shown as blank tiles.
     void EnterEditor();
     // The editor is left: no ghost tile, no mode until a game starts.

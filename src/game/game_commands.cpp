@@ -10,20 +10,25 @@ void Game::Hint() {
     if (kind && kind->Traits().hints) ShowHint(play_);
 }
 
-void Game::Back() {
+// How many tiles the deal put down, when the kind on screen allows going back and a pair
+// is there to take back; else 0.
+int Game::UndoDepth() const {
     const BoardMode* kind = Kind();
-    if (!kind || !kind->Traits().undoes) return;
+    if (!kind || !kind->Traits().undoes) return 0;
     const int dealt = kind->TilesDealt(state);
-    if (state.TilesLeft == 0 || state.TilesLeft >= dealt) return;
+    return state.TilesLeft != 0 && state.TilesLeft < dealt ? dealt : 0;
+}
+
+void Game::Back() {
+    const int dealt = UndoDepth();
+    if (dealt == 0) return;
     StepBack(play_, dealt);
     JudgeWinnable();
 }
 
 void Game::Restart() {
-    const BoardMode* kind = Kind();
-    if (!kind || !kind->Traits().undoes) return;
-    const int dealt = kind->TilesDealt(state);
-    if (state.TilesLeft == 0 || state.TilesLeft >= dealt) return;
+    const int dealt = UndoDepth();
+    if (dealt == 0) return;
     RestartGame(play_, dealt);
     JudgeWinnable();
 }

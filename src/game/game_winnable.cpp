@@ -31,9 +31,9 @@ bool Game::BackToWinnable() {
     if (!kind || !kind->Traits().undoes || winnable.Verdict() != SolveVerdict::NotWinnable)
         return false;
     winnable.Stop();
-    const int dealt = kind->TilesDealt(state);
-    while (state.TilesLeft != 0 && state.TilesLeft < dealt) {
-        Back();
+    // Each step is judged here, so no search is started in the background on the way.
+    for (int dealt = UndoDepth(); dealt != 0; dealt = UndoDepth()) {
+        StepBack(play_, dealt);
         const TSolveResult here =
             SolvePosition(state, RuleOf(options), TSolveLimits{.nodeBudget = kBackSearchNodes});
         if (here.verdict == SolveVerdict::Winnable) break;

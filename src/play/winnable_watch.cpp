@@ -29,6 +29,11 @@ TSolveResult WinnableWatch::Latest() const {
     return result_;
 }
 
+SolveVerdict WinnableWatch::Verdict() const {
+    const std::lock_guard lock(mutex_);
+    return result_.verdict;
+}
+
 void WinnableWatch::WaitIdle() {
     if (worker_.joinable()) worker_.join();
 }

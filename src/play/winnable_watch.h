@@ -27,7 +27,8 @@ public:
     // The answer for the last position judged: Unknown while its search runs, after Stop, or
     // when the search ran out of its budget.
     TSolveResult Latest() const;
-    SolveVerdict Verdict() const { return Latest().verdict; }
+    // The verdict alone: the status bar reads it every tick, without copying the line.
+    SolveVerdict Verdict() const;
     // Returns once the last search is over (for the tests).
     void WaitIdle();
 
