@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/ribaku_window.h"
+#include "app/single_size_pictures.h"
 
 namespace ribaku {
 
@@ -53,12 +54,16 @@ std::optional<std::filesystem::path> TRibaku::AskPictureFile(const render::Pictu
                                                              std::string& lastLoaded, bool ask) {
     for (;;) {
         if (ask || lastLoaded.empty()) {
-            const QString chosen = QFileDialog::getOpenFileName(
-                this, QString::fromUtf8(dialog.title),
-                QString::fromStdString((programDir_ / dialog.folder).string()),
-                QString::fromUtf8(dialog.filter));
-            if (chosen.isEmpty()) return std::nullopt;
-            lastLoaded = chosen.toStdString();
+            QFileDialog files(this, QString::fromUtf8(dialog.title),
+                              QString::fromStdString((programDir_ / dialog.folder).string()),
+                              QString::fromUtf8(dialog.filter));
+            files.setFileMode(QFileDialog::ExistingFile);
+            // Only the toolkit's own dialog takes a filter of ours.
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            files.setProxyModel(new SingleSizePictures(&files));
+            if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
+                return std::nullopt;
+            lastLoaded = files.selectedFiles().front().toStdString();
         }
         std::error_code error;
         if (std::filesystem::exists(lastLoaded, error)) return std::filesystem::path(lastLoaded);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractProxyModel>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QMessageBox>
 #include <QTest>
@@ -34,13 +37,39 @@ private:
     void CloseModal() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
-        else
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // The folder is read in the background: look again at the next tick.
+            const QStringList names = Listed(*files);
+            if (names.isEmpty() && ++waits_ < 400) return;
+            waits_ = 0;
+            listed << names.join(" ");
             dialogs << modal->windowTitle();
+        } else {
+            dialogs << modal->windowTitle();
+        }
         modal->close();
     }
+    // The names a file dialog shows in its folder.
+    static QStringList Listed(const QFileDialog& files) {
+        auto* folder = files.findChild<QFileSystemModel*>();
+        if (!folder) return {};
+        QAbstractProxyModel* proxy = files.proxyModel();
+        const QAbstractItemModel* shown = proxy ? static_cast<QAbstractItemModel*>(proxy) : folder;
+        QModelIndex at = folder->index(files.directory().path());
+        if (proxy) at = proxy->mapFromSource(at);
+        QStringList names;
+        for (int row = 0; row < shown->rowCount(at); ++row)
+            names << shown->index(row, 0, at).data().toString();
+        names.sort();
+        return names;
+    }
     QTimer timer_;
+    int waits_ = 0;
+
+public:
+    QStringList listed;  // per file dialog, the names it showed
 };
 
 class PictureMenus : public ::testing::Test {
@@ -125,6 +154,19 @@ TEST_F(PictureMenus, LoadFromDiskTakesTheRememberedFileThenAsksWhenChosenAgain) 
     background->trigger();
     EXPECT_EQ(modal.dialogs.size(), 3);
     EXPECT_TRUE(Entry(*w, "&Background", "None")->isChecked());
+}
+
+// The dialogs list the pictures a player may choose, not their twice-the-size companions.
+TEST_F(PictureMenus, TheFileDialogsHideThePicturesAtTwiceTheSize) {
+    fs::copy_file(folder.path() / "Backgrounds/kanji.bmp", folder.path() / "Backgrounds/kanji@2x.bmp",
+                  fs::copy_options::overwrite_existing);
+    auto w = Start();
+    Entry(*w, "Tileset", "Load from disk")->trigger();
+    Entry(*w, "&Background", "Load from disk")->trigger();
+    ASSERT_EQ(modal.Dialogs(), (kTilesetTitle + " | " + kBackgroundTitle).toStdString());
+    EXPECT_EQ(modal.listed.join(" | ").toStdString(),
+              "bluepai.bmp darkpai.bmp pai.bmp pai256.bmp | "
+              "andromeda.jpg catpats.jpg dragons.bmp kanji.bmp");
 }
 
 // A megabyte of path in the settings reads as a file that is not there: no error at all,
