@@ -3,7 +3,8 @@
 // resident memory 3 s after the start, when the music has loaded.
 //
 // It starts the program built beside it with the first-start defaults, then with the music
-// off, so the build folder must hold no "Ribaku.ini".
+// off, then at a device pixel ratio of 2 (which needs a screen of at least 1600 x 1200), so
+// the build folder must hold no "Ribaku.ini".
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <benchmark/benchmark.h>
@@ -64,7 +65,9 @@ struct StartTimes {
     long residentKiB = -1;
 };
 
-StartTimes MeasureOneStart(Display* display, const std::string& program) {
+// `scale` is the device pixel ratio the program is started with: the window and the
+// panel's frame are that many times further from the corner.
+StartTimes MeasureOneStart(Display* display, const std::string& program, int scale) {
     const Window root = DefaultRootWindow(display);
     // A black root, so that nothing of an earlier run passes for the panel.
     XSetWindowBackground(display, root, BlackPixel(display, DefaultScreen(display)));
@@ -76,6 +79,7 @@ StartTimes MeasureOneStart(Display* display, const std::string& program) {
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        if (scale != 1) setenv("QT_SCALE_FACTOR", std::to_string(scale).c_str(), 1);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -87,10 +91,10 @@ StartTimes MeasureOneStart(Display* display, const std::string& program) {
             if (event.type != MapNotify || times.mappedMs >= 0) continue;
             XWindowAttributes window;
             XGetWindowAttributes(display, event.xmap.window, &window);
-            if (window.width <= kMinMainWindowWidth) continue;
+            if (window.width <= scale * kMinMainWindowWidth) continue;
             times.mappedMs = MillisecondsSince(start);
-            frameX = window.x + kFrameX;
-            frameY = window.y + kFrameY;
+            frameX = window.x + scale * kFrameX;
+            frameY = window.y + scale * kFrameY;
         }
         if (times.mappedMs >= 0 && IsFrameRed(display, root, frameX, frameY))
             times.paintedMs = MillisecondsSince(start);
@@ -105,7 +109,7 @@ StartTimes MeasureOneStart(Display* display, const std::string& program) {
 
 // Ten starts after one warm-up; the time shown is their mean time to the window mapped.
 // `settings` is put beside the program for the runs and taken away after them.
-void MeasureStarts(benchmark::State& state, const std::string& settings) {
+void MeasureStarts(benchmark::State& state, const std::string& settings, int scale = 1) {
     const std::filesystem::path program = RIBAKU_PROGRAM;
     const std::filesystem::path settingsFile = program.parent_path() / "Ribaku.ini";
     if (std::filesystem::exists(settingsFile)) {
@@ -118,10 +122,10 @@ void MeasureStarts(benchmark::State& state, const std::string& settings) {
         return;
     }
     if (!settings.empty()) std::ofstream(settingsFile) << settings;
-    MeasureOneStart(display, program);  // warm-up: the files come into the page cache
+    MeasureOneStart(display, program, scale);  // warm-up: the files come into the page cache
     std::vector<double> mapped, painted, resident;
     for (auto _ : state) {
-        const StartTimes times = MeasureOneStart(display, program);
+        const StartTimes times = MeasureOneStart(display, program, scale);
         if (times.paintedMs < 0) {
             state.SkipWithError("the welcome panel was not seen within 10 s");
             break;
@@ -149,6 +153,15 @@ void BM_ProgramStartWithoutMusic(benchmark::State& state) {
     MeasureStarts(state, "[Ribaku]\nPlayMusic=0\n");
 }
 BENCHMARK(BM_ProgramStartWithoutMusic)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// A first start on a screen of twice the pixel density, with its tiles and board at 2x.
+void BM_ProgramStartAtTwiceTheSize(benchmark::State& state) {
+    MeasureStarts(state, "", 2);
+}
+BENCHMARK(BM_ProgramStartAtTwiceTheSize)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
