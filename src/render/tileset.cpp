@@ -5,6 +5,7 @@
 
 #include "core/short_path.h"
 #include "core/tiles.h"
+#include "render/doubled_picture_path.h"
 #include "render/picture_loader.h"
 #include "render/raster_ops.h"
 
@@ -72,13 +73,6 @@ const QImage& Tileset::TileImages(int scale) const {
 }
 
 namespace {
-
-// "name@2x.bmp" beside "name.bmp".
-std::filesystem::path DoubledPicturePath(const std::filesystem::path& path) {
-    std::filesystem::path doubled = path;
-    doubled.replace_filename(path.stem().string() + "@2x" + path.extension().string());
-    return doubled;
-}
 
 void CheckTilesetSize(const QImage& picture, const std::string& name, int scale) {
     const int width = scale * kTilesetMinWidth;

@@ -24,8 +24,8 @@ QString dataPath(const char* name) {
     return QStringLiteral(RIBAKU_DATA_DIR "/") + name;
 }
 
-QImage load(const char* name) {
-    QImage image(dataPath(name));
+QImage load(const std::string& name) {
+    QImage image(dataPath(name.c_str()));
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -121,6 +121,37 @@ const char* const kTiledBackgrounds[] = {"Backgrounds/kanji.bmp", "Backgrounds/d
 const char* const kBackgrounds[] = {"Backgrounds/kanji.bmp", "Backgrounds/dragons.bmp",
                                     "Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg"};
 
+// "name@2x.ext" beside "name.ext": the background drawn at twice the size.
+std::string doubledName(const char* name) {
+    const std::string path = name;
+    const std::size_t dot = path.rfind('.');
+    return path.substr(0, dot) + "@2x" + path.substr(dot);
+}
+
+// How sharp a picture's edges are: the mean of its largest steps in brightness between
+// horizontal neighbours (the top hundredth), which an enlargement softens.
+double strongEdges(const QImage& image) {
+    std::vector<double> steps;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x)
+            steps.push_back(std::abs(luma(image.pixel(x, y)) - luma(image.pixel(x + 1, y))));
+    const std::size_t strongest = steps.size() / 100;
+    std::nth_element(steps.begin(), steps.end() - strongest, steps.end());
+    double sum = 0;
+    for (auto step = steps.end() - strongest; step != steps.end(); ++step)
+        sum += *step;
+    return sum / strongest;
+}
+
+// Mean brightness difference of two pictures of the same size.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(luma(a.pixel(x, y)) - luma(b.pixel(x, y)));
+    return sum / (double(a.width()) * a.height());
+}
+
 // The luminance contrast ratio (of relative luminances, as for text on screen) from which two
 // areas are told apart at a glance. Measured on the earlier, all-dark backgrounds: the edges of
 // "Dark borders", lost on them, stood 1.03 to 1.27 from them; blue edges, faint but seen,
@@ -130,7 +161,11 @@ constexpr double kVisibleContrast = 1.5;
 const char* const kBitmaps[] = {
     "Backgrounds/kanji.bmp", "Backgrounds/dragons.bmp", "hof.bmp",
     "resources/welcome.bmp", "resources/toolbar.bmp",   "resources/splash.bmp"};
-const char* const kJpegs[] = {"Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg", "orange.jpg"};
+const char* const kJpegs[] = {"Backgrounds/andromeda.jpg", "Backgrounds/catpats.jpg",
+                              "Backgrounds/andromeda@2x.jpg", "Backgrounds/catpats@2x.jpg",
+                              "orange.jpg"};
+// At twice the size, 8-bit palettes run-length encoded keep the bitmaps small.
+const char* const kPaletteBitmaps[] = {"Backgrounds/kanji@2x.bmp", "Backgrounds/dragons@2x.bmp"};
 
 // Relative luminance of a colour (sRGB), 0 for black to 1 for white.
 double relativeLuminance(const QColor& colour) {
@@ -327,6 +362,13 @@ TEST(Pictures, FilesAreInFormatsTheGamesReadersTake) {
         EXPECT_EQ(littleEndian(bytes, 28, 2), 24u) << name << ": not 24 bits per pixel";
         EXPECT_EQ(littleEndian(bytes, 30, 4), 0u) << name << ": compressed";
     }
+    for (const char* name : kPaletteBitmaps) {
+        const QByteArray bytes = fileBytes(name);
+        ASSERT_GE(bytes.size(), 54) << name;
+        EXPECT_EQ(bytes.left(2), QByteArray("BM")) << name;
+        EXPECT_EQ(littleEndian(bytes, 28, 2), 8u) << name << ": not 8 bits per pixel";
+        EXPECT_EQ(littleEndian(bytes, 30, 4), 1u) << name << ": not run-length encoded";
+    }
     for (const char* name : kJpegs) {
         const QByteArray bytes = fileBytes(name);
         ASSERT_GE(bytes.size(), 4) << name;
@@ -334,5 +376,30 @@ TEST(Pictures, FilesAreInFormatsTheGamesReadersTake) {
         // Baseline (SOF0), not progressive (SOF2).
         EXPECT_TRUE(bytes.contains(QByteArray("\xFF\xC0", 2))) << name;
         EXPECT_FALSE(bytes.contains(QByteArray("\xFF\xC2", 2))) << name;
+    }
+}
+
+// For screens of twice the density: the same pictures drawn again at twice the size, so that
+// they are sharper than the pictures at their own size enlarged, and tile the same way.
+TEST(Pictures, BackgroundsAtTwiceTheSizeAreTheSamePicturesDrawnFiner) {
+    for (const char* name : kBackgrounds) {
+        const QImage own = load(name);
+        const QImage doubled = load(doubledName(name));
+        ASSERT_FALSE(doubled.isNull()) << doubledName(name);
+        ASSERT_EQ(doubled.size(), own.size() * 2) << doubledName(name);
+        const QImage reduced =
+            doubled.scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(reduced, own), 1.0) << name;
+        const QImage enlarged =
+            own.scaled(doubled.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Faint stars, spread over more pixels at twice the size, keep the galaxy's gain
+        // smallest: about a fifth, against twice for the sharp drawings of the others.
+        EXPECT_GT(strongEdges(doubled), strongEdges(enlarged) * 1.1) << name;
+    }
+    for (const char* name : kTiledBackgrounds) {
+        const QImage doubled = load(doubledName(name));
+        ASSERT_FALSE(doubled.isNull()) << doubledName(name);
+        expectSeamless(horizontalSeam(doubled), name, "vertical");
+        expectSeamless(verticalSeam(doubled), name, "horizontal");
     }
 }

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdlib>
 
+#include "picture_measures.h"
 #include "render_harness.h"
 
 namespace ribaku::render {
@@ -31,20 +30,6 @@ void PlaceBoard(RenderHarness& h) {
     h.game.state.PointedTile = 9;
 }
 
-int ChannelDifference(QRgb a, QRgb b) {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
-
-// The largest step between neighbours along row `y`, from x = `left` to `right`.
-int EdgeContrast(const QImage& picture, int y, int left, int right) {
-    int contrast = 0;
-    for (int x = left; x < right; ++x)
-        contrast =
-            std::max(contrast, ChannelDifference(picture.pixel(x, y), picture.pixel(x + 1, y)));
-    return contrast;
-}
-
 TEST(DoubleSize, ReducedItIsTheBoardAtItsOwnSize) {
     RenderHarness h;
     PlaceBoard(h);
@@ -52,13 +37,7 @@ TEST(DoubleSize, ReducedItIsTheBoardAtItsOwnSize) {
     const QImage own = h.renderer.Screen();
     h.renderer.SetScale(2);
     ASSERT_EQ(h.renderer.Screen().size(), own.size() * 2);
-    const QImage reduced =
-        h.renderer.Screen().scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    int worst = 0;
-    for (int y = 0; y < own.height(); ++y)
-        for (int x = 0; x < own.width(); ++x)
-            worst = std::max(worst, ChannelDifference(own.pixel(x, y), reduced.pixel(x, y)));
-    EXPECT_LE(worst, 2);
+    EXPECT_LE(LargestDifferenceReduced(own, h.renderer.Screen()), 2);
 }
 
 // Across the left side of a tile's box, from the ground onto the tile's edge.
@@ -66,8 +45,7 @@ TEST(DoubleSize, TileEdgesAreSharperThanAnEnlargement) {
     RenderHarness h;
     PlaceBoard(h);
     h.renderer.FullRedraw();
-    const QImage enlarged = h.renderer.Screen().scaled(
-        h.renderer.Screen().size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enlarged = SmoothlyEnlarged(h.renderer.Screen());
     h.renderer.SetScale(2);
     const QPoint box = (h.FaceAt(10, 6, 1) - QPoint(kEdge, 0)) * 2;
     const int y = box.y() + 40;
@@ -98,9 +76,7 @@ TEST(DoubleSize, TilesetTakesItsDoubledPictureFromBesideIt) {
     ASSERT_TRUE(SyntheticTileset().save(folder.filePath("own.bmp"), "BMP"));
     Tileset own;
     ASSERT_EQ(own.LoadTileset(folder.filePath("own.bmp").toStdString()), PictureLoad::Loaded);
-    const QImage enlarged = own.TilesetBitmap().scaled(
-        own.TilesetBitmap().size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    EXPECT_EQ(own.TilesetBitmap(2), enlarged);
+    EXPECT_EQ(own.TilesetBitmap(2), SmoothlyEnlarged(own.TilesetBitmap()));
 
     ASSERT_TRUE(DoubledTileset().save(folder.filePath("own@2x.bmp"), "BMP"));
     Tileset shipped;

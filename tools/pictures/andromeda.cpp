@@ -25,11 +25,17 @@ struct Light {
     }
 };
 
+// The light falling on each pixel of the picture drawn `scale` times the size; positions
+// are in the pixels of the picture at its own size.
 class Sky {
 public:
-    Light& at(int x, int y) { return light_[static_cast<std::size_t>(y * kWidth + x)]; }
+    explicit Sky(int scale) : scale_(scale) {}
+    int scale() const { return scale_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Light& at(int x, int y) { return light_[static_cast<std::size_t>(y * width_ + x)]; }
     QImage toImage() {
-        return shadePixels(kWidth, kHeight, [&](int x, int y) {
+        return shadePixels(width_, height_, [&](int x, int y) {
             const Light& l = at(x, y);
             // Soft shoulder: bright parts saturate gently instead of clipping.
             const auto tone = [](double v) { return 255.0 * (1 - std::exp(-v)); };
@@ -39,16 +45,19 @@ public:
     }
 
 private:
-    std::vector<Light> light_ = std::vector<Light>(kWidth * kHeight);
+    int scale_;
+    int width_ = kWidth * scale_;
+    int height_ = kHeight * scale_;
+    std::vector<Light> light_ = std::vector<Light>(static_cast<std::size_t>(width_ * height_));
 };
 
 // Faint clouds of gas far behind the stars.
 void paintNebulae(Sky& sky) {
     const TileableNoise gas(41, 3, 2);
     const TileableNoise tint(42, 2, 2);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const double u = double(x) / kWidth, v = double(y) / kHeight;
+    for (int y = 0; y < sky.height(); ++y) {
+        for (int x = 0; x < sky.width(); ++x) {
+            const double u = double(x) / sky.width(), v = double(y) / sky.height();
             const double density = std::pow(gas.fractal(u, v, 6), 3.0) * 0.35;
             const double purple = tint.fractal(u, v, 3);
             sky.at(x, y) = {0.022 + density * (0.25 + 0.5 * purple), 0.028 + density * 0.22,
@@ -114,22 +123,24 @@ Light companionsAt(const GalaxyPlane& plane, double x, double y) {
 
 void paintGalaxy(Sky& sky, const GalaxyPlane& plane) {
     const TileableNoise clumps(43, 6, 6);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    const double scale = sky.scale();
+    for (int y = 0; y < sky.height(); ++y) {
+        for (int x = 0; x < sky.width(); ++x) {
             Light& pixel = sky.at(x, y);
-            pixel.add(galaxyAt(plane, x, y, clumps), 1.0);
-            pixel.add(companionsAt(plane, x, y), 1.0);
+            pixel.add(galaxyAt(plane, x / scale, y / scale, clumps), 1.0);
+            pixel.add(companionsAt(plane, x / scale, y / scale), 1.0);
         }
     }
 }
 
 // A star as a small gaussian spot; the brightest get a wider soft halo.
-void addStar(Sky& sky, double sx, double sy, const Light& colour, double power) {
-    const double sigma = 0.5 + 0.8 * power;
+void addStar(Sky& sky, QPointF centre, const Light& colour, double power) {
+    const double sx = centre.x() * sky.scale(), sy = centre.y() * sky.scale();
+    const double sigma = (0.5 + 0.8 * power) * sky.scale();
     const int reach = static_cast<int>(std::ceil(sigma * 3));
     for (int y = static_cast<int>(sy) - reach; y <= static_cast<int>(sy) + reach; ++y) {
         for (int x = static_cast<int>(sx) - reach; x <= static_cast<int>(sx) + reach; ++x) {
-            if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) continue;
+            if (x < 0 || y < 0 || x >= sky.width() || y >= sky.height()) continue;
             const double d2 = (x + 0.5 - sx) * (x + 0.5 - sx) + (y + 0.5 - sy) * (y + 0.5 - sy);
             sky.at(x, y).add(colour, power * 2.2 * std::exp(-d2 / (2 * sigma * sigma)));
         }
@@ -144,7 +155,7 @@ void paintStars(Sky& sky) {
         const double x = random.range(0, kWidth);
         const double y = random.range(0, kHeight);
         const double power = 0.012 + 0.85 * std::pow(random.unit(), 22);
-        addStar(sky, x, y, colours[random.below(5)], power);
+        addStar(sky, {x, y}, colours[random.below(5)], power);
     }
 }
 
@@ -160,15 +171,15 @@ void paintKnots(Sky& sky, const GalaxyPlane& plane) {
         const QPointF at = plane.toImage(g);
         const bool pink = random.below(5) == 0;
         const Light colour = pink ? Light{1.0, 0.6, 0.75} : Light{0.7, 0.82, 1.0};
-        addStar(sky, at.x(), at.y(), colour, (0.05 + 0.08 * random.unit()) * (1.2 - r));
+        addStar(sky, at, colour, (0.05 + 0.08 * random.unit()) * (1.2 - r));
         ++placed;
     }
 }
 
 }  // namespace
 
-QImage paintAndromeda() {
-    Sky sky;
+QImage paintAndromeda(int scale) {
+    Sky sky(scale);
     const GalaxyPlane plane;
     paintNebulae(sky);
     paintGalaxy(sky, plane);

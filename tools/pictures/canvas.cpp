@@ -10,6 +10,14 @@ QImage shadePixels(int width, int height, const std::function<QColor(int, int)>&
     return image;
 }
 
+QImage shadeTile(int width, int height, int scale,
+                 const std::function<QColor(double, double)>& colorAt) {
+    const int across = width * scale;
+    const int down = height * scale;
+    return shadePixels(across, down,
+                       [&](int x, int y) { return colorAt(double(x) / across, double(y) / down); });
+}
+
 void prepare(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -32,6 +32,12 @@ inline QColor scaled(const QColor& color, double factor) {
 // A fresh opaque picture whose every pixel is computed by colorAt(x, y).
 QImage shadePixels(int width, int height, const std::function<QColor(int, int)>& colorAt);
 
+// A fresh opaque picture of `width` x `height` drawn `scale` times the size, every pixel
+// computed by colorAt(u, v) from its place in the picture (0 to 1 across and down), so
+// that the same colours come out finer at a larger scale.
+QImage shadeTile(int width, int height, int scale,
+                 const std::function<QColor(double, double)>& colorAt);
+
 // A painter on an image with antialiasing for shapes and text.
 void prepare(QPainter& painter);
 

@@ -18,11 +18,10 @@ const QColor kFelt(50, 38, 46);
 const QColor kPrint(98, 70, 82);
 const QColor kShade(30, 22, 28);
 
-QImage paintFelt() {
+QImage paintFelt(int scale) {
     const TileableNoise fluff(51, 22, 22);
     const TileableNoise patches(52, 3, 3);
-    return shadePixels(kSize, kSize, [&](int x, int y) {
-        const double u = double(x) / kSize, v = double(y) / kSize;
+    return shadeTile(kSize, kSize, scale, [&](double u, double v) {
         return scaled(kFelt,
                       0.88 + 0.16 * patches.fractal(u, v, 3) + 0.08 * fluff.fractal(u, v, 3));
     });
@@ -72,10 +71,11 @@ void paintTrail(QPainter& painter, QPointF start, QPointF step, int prints, doub
 
 }  // namespace
 
-QImage paintCatpats() {
-    QImage image = paintFelt();
+QImage paintCatpats(int scale) {
+    QImage image = paintFelt(scale);
     QPainter painter(&image);
     prepare(painter);
+    painter.scale(scale, scale);
     Random random(77);
     // A big cat walks down to the right, a kitten up to the left between its tracks.
     paintTrail(painter, QPointF(10, 10), QPointF(kSize / 4.0, kSize / 4.0), 4, 21, random);

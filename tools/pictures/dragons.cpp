@@ -19,12 +19,10 @@ const QColor kSilk(50, 96, 84);
 const QColor kBody(60, 110, 96);
 const QColor kLine(98, 146, 128);
 
-QImage paintSilk() {
+QImage paintSilk(int scale) {
     const TileableNoise weave(31, 88, 78);
     const TileableNoise cloud(32, 4, 4);
-    return shadePixels(kWidth, kHeight, [&](int x, int y) {
-        const double u = double(x) / kWidth;
-        const double v = double(y) / kHeight;
+    return shadeTile(kWidth, kHeight, scale, [&](double u, double v) {
         const double light = 0.9 + 0.14 * cloud.fractal(u, v, 4) + 0.06 * weave.at(u, v);
         return scaled(kSilk, light);
     });
@@ -56,13 +54,14 @@ void paintCloud(QPainter& painter, QPointF centre) {
 
 }  // namespace
 
-QImage paintDragons() {
-    QImage image = paintSilk();
+QImage paintDragons(int scale) {
+    QImage image = paintSilk(scale);
     QPainter painter(&image);
     prepare(painter);
+    painter.scale(scale, scale);
     const double quarterW = kWidth / 4.0;
     const double quarterH = kHeight / 4.0;
-    paintWrapped(painter, image.size(), [&](QPainter& p) {
+    paintWrapped(painter, QSize(kWidth, kHeight), [&](QPainter& p) {
         paintRoundel(p, QPointF(quarterW, quarterH), false);
         paintRoundel(p, QPointF(3 * quarterW, 3 * quarterH), true);
         paintCloud(p, QPointF(3 * quarterW, quarterH));

@@ -28,12 +28,10 @@ const QColor kFibre(150, 136, 112);
 const char16_t kCharacters[] = u"龍東春梅風南夏蘭中西秋竹";
 static_assert(std::size(kCharacters) - 1 == kColumns * kRows);
 
-QImage paintPaper() {
+QImage paintPaper(int scale) {
     const TileableNoise mottle(11, 4, 3);
-    return shadePixels(kWidth, kHeight, [&](int x, int y) {
-        const double light =
-            0.95 + 0.08 * mottle.fractal(double(x) / kWidth, double(y) / kHeight, 5);
-        return scaled(kPaper, light);
+    return shadeTile(kWidth, kHeight, scale, [&](double u, double v) {
+        return scaled(kPaper, 0.95 + 0.08 * mottle.fractal(u, v, 5));
     });
 }
 
@@ -68,10 +66,11 @@ void paintCharacter(QPainter& painter, QPointF centre, char16_t character, QColo
 
 }  // namespace
 
-QImage paintKanji() {
-    QImage image = paintPaper();
+QImage paintKanji(int scale) {
+    QImage image = paintPaper(scale);
     QPainter painter(&image);
     prepare(painter);
+    painter.scale(scale, scale);
     Random random(2024);
     paintFibres(painter, random);
     struct Placed {
@@ -96,7 +95,7 @@ QImage paintKanji() {
                 {centre, kCharacters[index], ink, random.range(-7, 7), 38 + random.below(20)});
         }
     }
-    paintWrapped(painter, image.size(), [&](QPainter& p) {
+    paintWrapped(painter, QSize(kWidth, kHeight), [&](QPainter& p) {
         for (const Placed& c : placed)
             paintCharacter(p, c.centre, c.character, c.ink, c.angle, c.size);
     });
