@@ -1,10 +1,14 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
+#include <vector>
 
+#include "variants/click_cover.h"
 #include "variants/rivers_deal.h"
 #include "variants/rivers_path.h"
+#include "variants/rivers_solver.h"
 
 namespace ribaku {
 namespace {
@@ -76,6 +80,85 @@ void BM_RiversEasyGreedyGame(benchmark::State& bench) {
     bench.counters["tiles_left"] = tilesLeft;
 }
 BENCHMARK(BM_RiversEasyGreedyGame)->Unit(benchmark::kMillisecond);
+
+void TakeOff(TBoardState& s, int tile) {
+    s.Board[s.TilePos[tile]] = 0;
+    s.TilePos[tile] = TCellPos{};
+    --s.TilesLeft;
+}
+
+// A player who takes any pair the game allows, each as likely, for up to `pairs` pairs.
+void PlayAtRandom(TBoardState& s, TRandom& rng, int pairs) {
+    for (int n = 0; n < pairs; ++n) {
+        const ClickCover cover(s);
+        TTileSet present;
+        std::vector<int> tiles;
+        for (int t = 1; t <= kTileCount; ++t) {
+            if (!s.TilePos[t].OnBoard()) continue;
+            tiles.push_back(t);
+            present.set(static_cast<size_t>(t));
+        }
+        std::vector<std::pair<int, int>> legal;
+        for (size_t i = 0; i < tiles.size(); ++i)
+            for (size_t j = i + 1; j < tiles.size(); ++j)
+                if (TilesMatch(tiles[i], tiles[j]) && cover.Reachable(tiles[i], present) &&
+                    cover.Reachable(tiles[j], present) && FindRiverPath(s, tiles[i], tiles[j]))
+                    legal.emplace_back(tiles[i], tiles[j]);
+        if (legal.empty()) return;
+        const auto [a, b] = legal[rng.RandomBelow(static_cast<uint32_t>(legal.size()))];
+        TakeOff(s, a);
+        TakeOff(s, b);
+    }
+}
+
+// Positions a player meets: deals of one board, 0 to all pairs into the game.
+std::vector<TBoardState> PlayedPositions(Difficulty choice, int count) {
+    std::vector<TBoardState> positions;
+    TRandom player{2026};
+    for (int i = 0; i < count; ++i) {
+        TBoardState s = RiversDeal(choice, 1000 + i);
+        PlayAtRandom(s, player, i % (s.TileTotal / 2 + 1));
+        positions.push_back(s);
+    }
+    return positions;
+}
+
+// Goal: the verdict the watch gives (its default budget) in under 2 ms at the median and
+// 50 ms at the 99th percentile, rarely without an answer.
+void BM_RiversVerdictPlayedPositions(benchmark::State& bench) {
+    const Difficulty choice = bench.range(0) == 0 ? Difficulty::Easy : Difficulty::Hard;
+    const std::vector<TBoardState> positions = PlayedPositions(choice, 1000);
+    std::vector<double> milliseconds;
+    int lost = 0, unknown = 0;
+    for (auto _ : bench) {
+        for (const TBoardState& s : positions) {
+            const auto start = std::chrono::steady_clock::now();
+            const TSolveResult r = SolveRiversPosition(s);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            milliseconds.push_back(took.count());
+            lost += r.verdict == SolveVerdict::NotWinnable ? 1 : 0;
+            unknown += r.verdict == SolveVerdict::Unknown ? 1 : 0;
+        }
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    const auto percentile = [&](double share) {
+        return milliseconds[static_cast<size_t>(share * double(milliseconds.size() - 1))];
+    };
+    const double n = static_cast<double>(milliseconds.size());
+    bench.counters["positions"] = n;
+    bench.counters["median_ms"] = percentile(0.5);
+    bench.counters["p99_ms"] = percentile(0.99);
+    bench.counters["max_ms"] = percentile(1.0);
+    bench.counters["not_winnable_pct"] = 100.0 * lost / n;
+    bench.counters["unknown_pct"] = 100.0 * unknown / n;
+}
+BENCHMARK(BM_RiversVerdictPlayedPositions)
+    ->ArgName("hard")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace ribaku

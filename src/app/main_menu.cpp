@@ -152,7 +152,9 @@ void TRibaku::BuildPlayMenu() {
     connect(menu, &QMenu::aboutToShow, this, [this, backToWinnable, winningHint] {
         const SolveVerdict verdict = game_.winnable.Verdict();
         backToWinnable->setEnabled(verdict == SolveVerdict::NotWinnable);
-        winningHint->setEnabled(verdict == SolveVerdict::Winnable);
+        const BoardMode* kind = game_.Kind();
+        winningHint->setEnabled(verdict == SolveVerdict::Winnable && kind &&
+                                kind->Traits().winningHints);
     });
     menu->addSeparator();
     AddCommand(menu, "&Player Name", {}, [this] { game_.CallHelp(HelpPage::Options); });

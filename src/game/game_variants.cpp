@@ -32,6 +32,7 @@ void Game::ShowVariant(TGameMode mode, const std::string& message) {
     SetMode(mode);
     DrawBoard();
     view_.ShowPanelHOF();
+    JudgeWinnable();  // the verdict on the board before goes with it
 }
 
 }  // namespace ribaku

@@ -1,41 +1,37 @@
-// Whether the classic board can still be won: the verdict beside the moves left, the way back
-// to the last winnable position, and a hint that keeps the game winnable.
+// Whether the board can still be won: the verdict beside the moves left, the way back to the
+// last winnable position, and a hint that keeps the game winnable. Each kind of game names
+// the search that judges its boards.
 #include "game/game.h"
 #include "play/moves.h"
 
 namespace ribaku {
 namespace {
 
-FreedomRule RuleOf(const Options& options) {
-    return options.Vertical ? FreedomRule::Vertical : FreedomRule::Classic;
-}
-
 // The budget of a search the player waits for, stepping back: a verdict, not a long wait.
 constexpr int64_t kBackSearchNodes = 1'000'000;
 
 }  // namespace
 
-// Only the boards of the freedom rule are judged: the classic game and two players.
 void Game::JudgeWinnable() {
-    const TGameMode mode = state.GameMode;
-    if (!options.ShowWinnable || (mode != gmSolitaire && mode != gmTwoPlayers) ||
-        state.TilesLeft == 0) {
+    const BoardMode* kind = Kind();
+    const PositionSolver solve = kind ? kind->Judge(options) : nullptr;
+    if (!options.ShowWinnable || !solve || state.TilesLeft == 0) {
         winnable.Stop();
         return;
     }
-    winnable.Judge(state, RuleOf(options));
+    winnable.Judge(state, solve);
 }
 
 bool Game::BackToWinnable() {
     const BoardMode* kind = Kind();
-    if (!kind || !kind->Traits().undoes || winnable.Verdict() != SolveVerdict::NotWinnable)
+    const PositionSolver solve = kind ? kind->Judge(options) : nullptr;
+    if (!solve || !kind->Traits().undoes || winnable.Verdict() != SolveVerdict::NotWinnable)
         return false;
     winnable.Stop();
     // Each step is judged here, so no search is started in the background on the way.
     for (int dealt = UndoDepth(); dealt != 0; dealt = UndoDepth()) {
         StepBack(play_, dealt);
-        const TSolveResult here =
-            SolvePosition(state, RuleOf(options), TSolveLimits{.nodeBudget = kBackSearchNodes});
+        const TSolveResult here = solve(state, TSolveLimits{.nodeBudget = kBackSearchNodes});
         if (here.verdict == SolveVerdict::Winnable) break;
     }
     JudgeWinnable();
@@ -45,7 +41,7 @@ bool Game::BackToWinnable() {
 bool Game::WinningHint() {
     const BoardMode* kind = Kind();
     const TSolveResult known = winnable.Latest();
-    if (!kind || !kind->Traits().hints || known.verdict != SolveVerdict::Winnable ||
+    if (!kind || !kind->Traits().winningHints || known.verdict != SolveVerdict::Winnable ||
         known.line.empty())
         return false;
     ShowHintPair(play_, known.line.front().first, known.line.front().second);

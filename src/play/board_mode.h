@@ -3,6 +3,7 @@
 #include "core/board_state.h"
 #include "play/mouse_button.h"
 #include "play/play_context.h"
+#include "play/winnable_watch.h"
 
 namespace ribaku {
 
@@ -21,6 +22,7 @@ struct TKindTraits {
     bool facesHidden = false;      // tiles are drawn face down unless selected
     bool drawsTiles = true;        // false: the kind draws a board of its own
     bool editsLayout = false;      // the layout editor: no deal animation, no end of game
+    bool winningHints = true;      // "Hint that keeps the game winnable", where boards are judged
 };
 
 // A board played without the clock, and without the commands of a game against it.
@@ -71,6 +73,8 @@ public:
     virtual int TilesDealt(const TBoardState& state) const = 0;
     // A finished game of a kind without a hall of fame ends on who won: true when it did.
     virtual bool GiveVerdict(PlayContext& play) = 0;
+    // How "Show if the game can still be won" judges this kind's boards; none when it does not.
+    virtual PositionSolver Judge(const Options& options) const = 0;
 };
 
 }  // namespace ribaku

@@ -7,6 +7,17 @@
 #include "play/selection.h"
 
 namespace ribaku {
+namespace {
+
+TSolveResult SolveClassic(const TBoardState& state, const TSolveLimits& limits) {
+    return SolvePosition(state, FreedomRule::Classic, limits);
+}
+
+TSolveResult SolveVertical(const TBoardState& state, const TSolveLimits& limits) {
+    return SolvePosition(state, FreedomRule::Vertical, limits);
+}
+
+}  // namespace
 
 const TKindTraits& ClassicMode::Traits() const {
     static const TKindTraits traits;
@@ -39,6 +50,10 @@ bool ClassicMode::Finished(const TBoardState& state) const {
 
 int ClassicMode::TilesDealt(const TBoardState& state) const {
     return std::min(state.TileTotal, CountLayoutPositions(state.LayoutMap));
+}
+
+PositionSolver ClassicMode::Judge(const Options& options) const {
+    return options.Vertical ? SolveVertical : SolveClassic;
 }
 
 bool BoardEmptied(const TBoardState& state) {

@@ -24,6 +24,8 @@ public:
     // history entry, and the entries above the deal's depth are from earlier games.
     int TilesDealt(const TBoardState& state) const override;
     bool GiveVerdict(PlayContext&) override { return false; }
+    // The search of the freedom rule in force.
+    PositionSolver Judge(const Options& options) const override;
 };
 
 // The board was emptied while the clock ran: the end of a game that takes pairs off.

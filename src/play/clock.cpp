@@ -33,8 +33,14 @@ void WriteScore(PlayContext& play, const BoardMode* kind, bool paused, std::stri
     const bool counts = traits && traits->countsMoves;
     if (counts) CountMoves(s, play.options);
     view.SetTilesLeftText(std::to_string(s.TilesLeft));
-    view.SetMovesLeftText(
-        play.options.Moves && counts ? std::to_string(s.MovesLeft) + std::string(movesMark) : "");
+    // Where moves are not counted, the field carries the mark alone.
+    std::string moves;
+    if (counts && play.options.Moves) {
+        moves = std::to_string(s.MovesLeft) + std::string(movesMark);
+    } else if (traits && !counts) {
+        moves = movesMark.substr(movesMark.starts_with(' ') ? 1 : 0);
+    }
+    view.SetMovesLeftText(moves);
     view.SetTimeText(play.options.ShowTime && traits && traits->timed
                          ? MinutesSeconds(s.ElapsedSeconds + s.PenaltySeconds)
                          : "");

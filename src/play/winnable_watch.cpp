@@ -6,11 +6,11 @@ WinnableWatch::~WinnableWatch() {
     Stop();
 }
 
-void WinnableWatch::Judge(const TBoardState& position, FreedomRule rule) {
+void WinnableWatch::Judge(const TBoardState& position, PositionSolver solve) {
     Stop();
     cancel_ = false;
-    worker_ = std::thread([this, position, rule] {
-        TSolveResult found = SolvePosition(position, rule, TSolveLimits{.cancel = &cancel_});
+    worker_ = std::thread([this, position, solve] {
+        TSolveResult found = solve(position, TSolveLimits{.cancel = &cancel_});
         const std::lock_guard lock(mutex_);
         if (!cancel_) result_ = std::move(found);
     });

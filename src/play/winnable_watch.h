@@ -9,6 +9,9 @@
 
 namespace ribaku {
 
+// A search with SolvePosition's answer (play/solver.h) under the rule of one kind of game.
+using PositionSolver = TSolveResult (*)(const TBoardState&, const TSolveLimits&);
+
 // Judges, on a thread of its own, whether the position on the board can still be cleared, so
 // that no click and no tick waits for the search. A new position cancels the search of the
 // old one; the game reads the latest verdict when it draws the status bar.
@@ -19,8 +22,8 @@ public:
     WinnableWatch& operator=(const WinnableWatch&) = delete;
     ~WinnableWatch();
 
-    // Searches `position` (a copy is taken) under `rule`; until it ends the verdict is Unknown.
-    void Judge(const TBoardState& position, FreedomRule rule);
+    // Searches `position` (a copy is taken) with `solve`; until it ends the verdict is Unknown.
+    void Judge(const TBoardState& position, PositionSolver solve);
     // No verdict any more: the search is cancelled and its answer forgotten.
     void Stop();
 

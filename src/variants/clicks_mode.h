@@ -14,6 +14,7 @@ public:
     const TKindTraits& Traits() const override;
     void Click(PlayContext& play, int x, int y, TMouseButton button) override;
     void PointerMove(PlayContext&, int, int) override {}
+    PositionSolver Judge(const Options&) const override { return nullptr; }  // not judged
 };
 
 // How long each settling pass stays on screen.

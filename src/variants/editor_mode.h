@@ -17,6 +17,7 @@ public:
     void PointerLeft(PlayContext& play) override;
     bool MaySelect(const PlayContext&, int) const override { return true; }
     bool Finished(const TBoardState&) const override { return false; }
+    PositionSolver Judge(const Options&) const override { return nullptr; }  // not judged
 };
 
 }  // namespace ribaku

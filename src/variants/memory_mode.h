@@ -14,6 +14,7 @@ public:
     void Click(PlayContext& play, int x, int y, TMouseButton button) override;
     void Tick(PlayContext& play) override;
     bool MaySelect(const PlayContext&, int) const override { return true; }
+    PositionSolver Judge(const Options&) const override { return nullptr; }  // not judged
 };
 
 }  // namespace ribaku

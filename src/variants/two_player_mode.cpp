@@ -21,6 +21,7 @@ const TKindTraits& TwoPlayerMode::Traits() const {
         .hints = false,
         .showsCurrentTile = false,
         .playerClocks = true,
+        .winningHints = false,
     };
     return traits;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/play_fixture.h"
+#include "variants/rivers_path.h"
 
 namespace ribaku {
 namespace {
@@ -49,19 +50,50 @@ TEST_F(Winnable, TheMarkFollowsTheBoardAndBackFindsTheLastWinnablePosition) {
     EXPECT_EQ(game.state.PenaltySeconds, penalty + 40);
 }
 
-// Off, or on a board without the freedom rule, nothing is judged and nothing is marked.
+// Off, or on a board of a kind that is not judged, nothing is judged and nothing is marked.
 TEST_F(Winnable, NothingIsMarkedWithTheOptionOffOrOnABoardOfAnotherRule) {
     game.options.ShowWinnable = false;
     game.JudgeWinnable();
     EXPECT_EQ(MovesField(), "2");
     game.options.ShowWinnable = true;
-    game.SetMode(gmRivers);
-    game.JudgeWinnable();
-    EXPECT_EQ(game.winnable.Verdict(), SolveVerdict::Unknown);
     game.SetMode(gmTwoPlayers);
     game.JudgeWinnable();
     game.winnable.WaitIdle();
     EXPECT_EQ(game.winnable.Verdict(), SolveVerdict::Winnable);
+    game.Memory(Difficulty::Easy);  // the verdict on the board before goes with it
+    EXPECT_EQ(game.winnable.Verdict(), SolveVerdict::Unknown);
+    EXPECT_EQ(MovesField(), "");
+}
+
+// Rivers, where moves are not counted: the mark stands alone. Kind A lies crossed with kind B
+// (1 B / B 2) and has two more tiles, 3 and 4, to the right: pairing 3 with 4 leaves the
+// crossing, which no path of three legs undoes.
+TEST_F(Winnable, ARiversBoardIsJudgedByItsPaths) {
+    game.FourRivers(Difficulty::Easy);
+    game.state.Board = TBoard{};
+    game.state.TilePos = {};
+    game.state.TilesLeft = 0;
+    Place(1, 10, 7);
+    Place(5, 12, 7);
+    Place(6, 10, 9);
+    Place(2, 12, 9);
+    Place(3, 20, 7);
+    Place(4, 20, 9);
+    game.JudgeWinnable();
+    EXPECT_EQ(MovesField(), "\u2713");
+    Click(3);
+    Click(4);
+    ASSERT_EQ(game.state.TilesLeft, 4);
+    EXPECT_EQ(MovesField(), "\u2717");
+
+    EXPECT_TRUE(game.BackToWinnable());
+    EXPECT_EQ(game.state.TilesLeft, 6);
+    EXPECT_EQ(MovesField(), "\u2713");
+    EXPECT_TRUE(game.WinningHint());
+    const int first = game.state.HintTile1, second = game.state.HintTile2;
+    EXPECT_TRUE(TilesMatch(first, second));
+    EXPECT_TRUE(FindRiverPath(game.state, first, second));
+    EXPECT_FALSE(first == 3 && second == 4) << "the careless pair again";
 }
 
 }  // namespace
