@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "variants/click_cover.h"
 #include "variants/rivers_deal.h"
 #include "variants/rivers_path.h"
 #include "variants/rivers_solver.h"
@@ -90,24 +89,11 @@ void TakeOff(TBoardState& s, int tile) {
 // A player who takes any pair the game allows, each as likely, for up to `pairs` pairs.
 void PlayAtRandom(TBoardState& s, TRandom& rng, int pairs) {
     for (int n = 0; n < pairs; ++n) {
-        const ClickCover cover(s);
-        TTileSet present;
-        std::vector<int> tiles;
-        for (int t = 1; t <= kTileCount; ++t) {
-            if (!s.TilePos[t].OnBoard()) continue;
-            tiles.push_back(t);
-            present.set(static_cast<size_t>(t));
-        }
-        std::vector<std::pair<int, int>> legal;
-        for (size_t i = 0; i < tiles.size(); ++i)
-            for (size_t j = i + 1; j < tiles.size(); ++j)
-                if (TilesMatch(tiles[i], tiles[j]) && cover.Reachable(tiles[i], present) &&
-                    cover.Reachable(tiles[j], present) && FindRiverPath(s, tiles[i], tiles[j]))
-                    legal.emplace_back(tiles[i], tiles[j]);
-        if (legal.empty()) return;
-        const auto [a, b] = legal[rng.RandomBelow(static_cast<uint32_t>(legal.size()))];
-        TakeOff(s, a);
-        TakeOff(s, b);
+        const std::vector<TTilePair> open = OpenRiverPairs(s);
+        if (open.empty()) return;
+        const TTilePair chosen = open[rng.RandomBelow(static_cast<uint32_t>(open.size()))];
+        TakeOff(s, chosen.first);
+        TakeOff(s, chosen.second);
     }
 }
 

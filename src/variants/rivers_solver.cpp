@@ -235,4 +235,23 @@ TSolveResult SolveRiversPosition(const TBoardState& state, const TSolveLimits& l
     return RiversSearch(state, limits).Run();
 }
 
+std::vector<TTilePair> OpenRiverPairs(const TBoardState& state) {
+    const RiverGrid grid(state);
+    const ClickCover cover(state);
+    TTileSet present;
+    std::vector<int> tiles;
+    for (int t = 1; t <= kTileCount; ++t) {
+        if (!state.TilePos[t].OnBoard()) continue;
+        present.set(size_t(t));
+        tiles.push_back(t);
+    }
+    std::vector<TTilePair> pairs;
+    for (size_t i = 0; i < tiles.size(); ++i)
+        for (size_t j = i + 1; j < tiles.size(); ++j)
+            if (TilesMatch(tiles[i], tiles[j]) && cover.Reachable(tiles[i], present) &&
+                cover.Reachable(tiles[j], present) && grid.Joined(tiles[i], tiles[j]))
+                pairs.push_back({uint8_t(tiles[i]), uint8_t(tiles[j])});
+    return pairs;
+}
+
 }  // namespace ribaku

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/board_state.h"
 #include "play/solver.h"
 
@@ -11,5 +13,8 @@ namespace ribaku {
 // a lower tile shows only where no upper tile covers it). The same position always gives the
 // same verdict and line.
 TSolveResult SolveRiversPosition(const TBoardState& state, const TSolveLimits& limits = {});
+
+// The pairs a player may take now under the same rule, in tile order.
+std::vector<TTilePair> OpenRiverPairs(const TBoardState& state);
 
 }  // namespace ribaku

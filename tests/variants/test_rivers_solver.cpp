@@ -69,21 +69,11 @@ bool ClickSelects(const TBoardState& s, int tile) {
 // Takes off up to `pairs` pairs, each chosen at random among those the player could take.
 void PlayAtRandom(TBoardState& s, TRandom& random, int pairs) {
     for (int n = 0; n < pairs; ++n) {
-        const std::vector<int> tiles = TilesOn(s);
-        std::vector<std::pair<int, int>> legal;
-        const ClickCover cover(s);
-        TTileSet present;
-        for (const int t : tiles)
-            present.set(size_t(t));
-        for (size_t i = 0; i < tiles.size(); ++i)
-            for (size_t j = i + 1; j < tiles.size(); ++j)
-                if (TilesMatch(tiles[i], tiles[j]) && cover.Reachable(tiles[i], present) &&
-                    cover.Reachable(tiles[j], present) && FindRiverPath(s, tiles[i], tiles[j]))
-                    legal.emplace_back(tiles[i], tiles[j]);
-        if (legal.empty()) return;
-        const auto [a, b] = legal[random.RandomBelow(uint32_t(legal.size()))];
-        TakeOff(s, a);
-        TakeOff(s, b);
+        const std::vector<TTilePair> open = OpenRiverPairs(s);
+        if (open.empty()) return;
+        const TTilePair chosen = open[random.RandomBelow(static_cast<uint32_t>(open.size()))];
+        TakeOff(s, chosen.first);
+        TakeOff(s, chosen.second);
     }
 }
 
