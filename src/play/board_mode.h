@@ -3,7 +3,7 @@
 #include "core/board_state.h"
 #include "play/mouse_button.h"
 #include "play/play_context.h"
-#include "play/winnable_watch.h"
+#include "play/solver.h"
 
 namespace ribaku {
 

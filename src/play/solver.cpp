@@ -5,131 +5,22 @@
 #include <bit>
 #include <cstdlib>
 
+#include "play/solver_tiles.h"
+
 namespace ribaku {
 namespace {
 
-constexpr int kKinds = kTileCount / 4;
-// Bit t - 1 stands for tile t. Bit 144 stands for the walls: cells that block like a tile
-// but hold none, so they never leave.
-constexpr int kWallBit = kTileCount;
+using solver::CountBits;
+using solver::kKinds;
+using solver::kWallBit;
+using solver::LostTable;
+using solver::MixBits;
+using solver::TileList;
+using solver::TileSet;
+
 constexpr int kMaxPairs = kTileCount / 2;
 constexpr int64_t kFirstRunNodes = 1000;
 constexpr int kShakeRange = 16;
-
-// Counts bits without the popcount instruction, which the target need not have.
-constexpr int CountBits(uint64_t x) {
-    x = x - ((x >> 1) & 0x5555555555555555ull);
-    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
-}
-
-// Spreads every bit of x over the result (the splitmix64 finaliser).
-constexpr uint64_t MixBits(uint64_t x) {
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
-}
-
-// A set of tiles as bits; the four tiles of a kind share a nibble.
-class TileSet {
-public:
-    bool Has(int bit) const { return (words_[bit >> 6] >> (bit & 63)) & 1; }
-    void Add(int bit) { words_[bit >> 6] |= uint64_t{1} << (bit & 63); }
-    void Remove(int bit) { words_[bit >> 6] &= ~(uint64_t{1} << (bit & 63)); }
-
-    unsigned Kind(int kind) const { return (words_[kind >> 4] >> ((kind & 15) * 4)) & 0xF; }
-
-    bool Meets(const TileSet& other) const {
-        return ((words_[0] & other.words_[0]) | (words_[1] & other.words_[1]) |
-                (words_[2] & other.words_[2])) != 0;
-    }
-    int Count() const { return CountBits(words_[0]) + CountBits(words_[1]) + CountBits(words_[2]); }
-    bool NoTiles() const {
-        constexpr uint64_t kTilesOfLastWord = (uint64_t{1} << (kWallBit - 128)) - 1;
-        return (words_[0] | words_[1] | (words_[2] & kTilesOfLastWord)) == 0;
-    }
-    bool Empty() const { return (words_[0] | words_[1] | words_[2]) == 0; }
-
-    TileSet& operator|=(const TileSet& other) {
-        for (int i = 0; i < 3; ++i)
-            words_[i] |= other.words_[i];
-        return *this;
-    }
-    TileSet Without(const TileSet& other) const {
-        TileSet rest = *this;
-        for (int i = 0; i < 3; ++i)
-            rest.words_[i] &= ~other.words_[i];
-        return rest;
-    }
-    friend TileSet operator&(TileSet a, const TileSet& b) {
-        for (int i = 0; i < 3; ++i)
-            a.words_[i] &= b.words_[i];
-        return a;
-    }
-    friend bool operator==(const TileSet&, const TileSet&) = default;
-
-    // Calls visit(bit) for every tile of the set, lowest first; the wall is no tile.
-    template <class Visit>
-    void ForEachTile(Visit visit) const {
-        for (int w = 0; w < 3; ++w) {
-            for (uint64_t bits = words_[w]; bits != 0; bits &= bits - 1) {
-                const int bit = 64 * w + std::countr_zero(bits);
-                if (bit < kWallBit) visit(bit);
-            }
-        }
-    }
-
-    uint64_t Hash() const { return MixBits(words_[0] ^ MixBits(words_[1] ^ MixBits(words_[2]))); }
-
-private:
-    std::array<uint64_t, 3> words_{};
-};
-
-// Positions already proven lost, by their tiles. Open addressing; the empty set marks a
-// free slot, as a lost position always holds a tile or the wall. Once full it forgets
-// nothing and learns nothing more: the search then only repeats some work.
-class LostTable {
-public:
-    bool Contains(const TileSet& key) const {
-        if (slots_.empty()) return false;
-        for (size_t i = key.Hash() & Mask();; i = (i + 1) & Mask()) {
-            if (slots_[i] == key) return true;
-            if (slots_[i].Empty()) return false;
-        }
-    }
-
-    void Insert(const TileSet& key) {
-        if (2 * (used_ + 1) > slots_.size()) {
-            if (slots_.size() >= kMostSlots) return;
-            Grow();
-        }
-        size_t i = key.Hash() & Mask();
-        while (!slots_[i].Empty()) {
-            if (slots_[i] == key) return;
-            i = (i + 1) & Mask();
-        }
-        slots_[i] = key;
-        ++used_;
-    }
-
-private:
-    static constexpr size_t kFirstSize = size_t{1} << 12;
-    static constexpr size_t kMostSlots = size_t{1} << 21;  // 48 MB
-
-    size_t Mask() const { return slots_.size() - 1; }
-
-    void Grow() {
-        std::vector<TileSet> old(std::max(kFirstSize, 2 * slots_.size()));
-        old.swap(slots_);
-        used_ = 0;
-        for (const TileSet& key : old)
-            if (!key.Empty()) Insert(key);
-    }
-
-    std::vector<TileSet> slots_;
-    size_t used_ = 0;
-};
 
 // Which pairs of each kind some winning line may still take: bit i for kPairsOfFour[i].
 // Taking a free pair never hurts a line that takes it later, so once a pair has failed
@@ -191,6 +82,26 @@ constexpr auto kMates = [] {
     return mates;
 }();
 
+// For every pair set and free and gone tiles of a kind: the free tiles that may leave alone
+// in the looser game, each once a tile it may still pair with is free or gone. A single
+// mate is the settled partner: the two leave together.
+constexpr auto kLeavingAlone = [] {
+    std::array<std::array<std::array<uint8_t, 16>, 16>, 64> leaving{};
+    for (unsigned pairs = 0; pairs < 64; ++pairs) {
+        for (unsigned loose = 0; loose < 16; ++loose) {
+            for (unsigned gone = 0; gone < 16; ++gone) {
+                for (int tile = 0; tile < 4; ++tile) {
+                    const unsigned mates = kMates[pairs][tile];
+                    const unsigned partners = (mates & (mates - 1)) == 0 ? loose : (loose | gone);
+                    if ((loose & (1u << tile)) && (mates & partners))
+                        leaving[pairs][loose][gone] |= uint8_t(1u << tile);
+                }
+            }
+        }
+    }
+    return leaving;
+}();
+
 // A pair of this kind that every winning line takes, when its tiles are both free.
 unsigned SettledFreePair(unsigned there, unsigned loose, PairSet pairs) {
     if (there == 0 || pairs == 0) return 0;
@@ -243,6 +154,7 @@ public:
         ReadBoard(state, rule);
         ComputeHardBefore(state);
         ComputeOpeningPairs();
+        choices_.push_back(Choice{start_.pairs});
     }
 
     TSolveResult Run() {
@@ -281,16 +193,15 @@ private:
                 for (int dr = -1; dr <= 1; ++dr)
                     AddBlocker(state, BlockingCells::Above(p, dc, dr), above_[bit]);
         });
-        FindFree(start_.present, start_.present, start_.free);
         start_.present.ForEachTile([&](int bit) {
-            TileSet blockers = sideA_[bit];
-            blockers |= sideB_[bit];
-            blockers |= above_[bit];
-            blockers.ForEachTile([&](int blocker) { blocks_[blocker].Add(bit); });
+            if (IsFreeIn(start_.present, bit)) start_.free.Add(bit);
+            for (const TileList* blockers : {&sideA_[bit], &sideB_[bit], &above_[bit]})
+                for (const int blocker : *blockers)
+                    if (blocker != kWallBit) blocks_[blocker].Add(bit);
         });
     }
 
-    static void AddBlocker(const TBoardState& state, const TCellPos& cell, TileSet& into) {
+    static void AddBlocker(const TBoardState& state, const TCellPos& cell, TileList& into) {
         if (cell.column < 0 || cell.row < 0 || cell.column >= kBoardColumns ||
             cell.row >= kBoardRows || cell.level >= kBoardLevels) {
             return;
@@ -307,10 +218,11 @@ private:
         for (int level = kBoardLevels - 1; level >= 0; --level) {
             start_.present.ForEachTile([&](int bit) {
                 if (state.TilePos[bit + 1].level != level) return;
-                above_[bit].ForEachTile([&](int top) {
+                for (const int top : above_[bit]) {
+                    if (top == kWallBit) continue;
                     hardBefore_[bit].Add(top);
                     hardBefore_[bit] |= hardBefore_[top];
-                });
+                }
             });
         }
     }
@@ -364,34 +276,143 @@ private:
                (!sideA_[bit].Meets(present) || !sideB_[bit].Meets(present));
     }
 
-    // Adds to `free` the tiles of `candidates` that are free in `present`.
-    void FindFree(const TileSet& present, const TileSet& candidates, TileSet& free) const {
-        (candidates & present).Without(free).ForEachTile([&](int bit) {
-            if (IsFreeIn(present, bit)) free.Add(bit);
-        });
-    }
-
-    // Takes one tile off. Only the tiles it blocked can become free, and a free tile stays
-    // free, as taking tiles off never blocks another.
-    void Lift(TileSet& present, TileSet& free, int bit) const {
+    // Takes one tile off, and tells `freed` each tile that comes free. Only the tiles it
+    // blocked can, and a free tile stays free, as taking tiles off never blocks another.
+    template <class Freed>
+    void Lift(TileSet& present, TileSet& free, int bit, Freed freed) const {
         present.Remove(bit);
         free.Remove(bit);
-        FindFree(present, blocks_[bit], free);
+        for (const int blocked : blocks_[bit]) {
+            if (present.Has(blocked) && !free.Has(blocked) && IsFreeIn(present, blocked)) {
+                free.Add(blocked);
+                freed(blocked);
+            }
+        }
+    }
+
+    void Lift(TileSet& present, TileSet& free, int bit) const {
+        Lift(present, free, bit, [](int) {});
     }
 
     // --- The search ---
 
-    // One early wrong pair can hide a win behind a huge lost subtree. So the search starts
-    // over, with twice the nodes each time and its order shaken a little; what it proved
+    // Two searches take turns, each run with twice the nodes of the last: one over the ways
+    // each kind is paired off, one over the order of the pairs. Each settles positions the
+    // other takes long over. One early wrong choice can hide a win behind a huge lost
+    // subtree, so each run starts over with its order shaken a little; what a run proved
     // lost stays proven.
     bool SearchWithRestarts() {
-        for (int64_t runNodes = kFirstRunNodes;; runNodes *= 2) {
+        for (int64_t runNodes = kFirstRunNodes;; runNodes *= 2, ++run_) {
+            runEnd_ = nodes_ + runNodes;
+            choices_.resize(1);
+            if (ChoosePairings()) return true;
+            if (aborted_ || choices_.empty()) return false;
             runEnd_ = nodes_ + runNodes;
             lineLength_ = 0;
+            // Every line from a later position ends a line from the start, so what the first
+            // search struck at the start stays struck.
+            start_.pairs = choices_.front().ways;
             if (Explore(start_)) return true;
             if (aborted_ || nodes_ < runEnd_) return false;
-            ++restarts_;
         }
+    }
+
+    // --- The search over ways of pairing off ---
+
+    // Once every kind keeps to one way of pairing it off, taking the pairs of those ways
+    // as they come free is the best any line can do, and the looser game plays exactly
+    // that. So a position is won when some choice of ways clears the looser game. The
+    // search fixes the way of one kind after another; each choice makes the looser game
+    // stricter, which strikes ways of other kinds or proves the choice lost. The position is
+    // proven lost once no choice is left.
+    bool ChoosePairings() {
+        while (!choices_.empty()) {
+            if (OutOfLimits()) return false;
+            ++nodes_;
+            Choice& choice = choices_.back();
+            Position at = start_;
+            at.pairs = choice.ways;
+            strays_.strayed = {};
+            if (LooseGameClears(at, &strays_)) {
+                const int kind = KindToChoose(at.pairs, strays_);
+                if (kind < 0) {
+                    lineLength_ = 0;
+                    return TakeKeptWays(at, strays_);
+                }
+                const bool open = StrikeHopelessPairings(at);
+                const bool struck = !(at.pairs == choice.ways);
+                choice.ways = at.pairs;
+                if (Stopped()) return false;
+                if (struck) continue;
+                if (open) {
+                    choice.kind = kind;
+                    choice.way = WayToTry(at.pairs[kind], strays_.before[kind]);
+                    Choice next{at.pairs};
+                    next.ways[kind] = choice.way;
+                    choices_.push_back(next);
+                    continue;
+                }
+            }
+            choices_.pop_back();
+            if (!choices_.empty()) {
+                Choice& lost = choices_.back();
+                lost.ways[lost.kind] &= PairSet(~lost.way);
+            }
+        }
+        return false;
+    }
+
+    // The way the run kept to longest: the likeliest to clear.
+    static PairSet WayToTry(PairSet ways, const std::array<LooseState, 3>& before) {
+        PairSet best = 0;
+        int bestLeft = 0;
+        for (int way = 0; way < 3; ++way) {
+            if (!(ways & kPairings[way])) continue;
+            const int left = before[way].left.Count();
+            if (best == 0 || left < bestLeft) {
+                best = kPairings[way];
+                bestLeft = left;
+            }
+        }
+        return best;
+    }
+
+    // The ways left to a kind of four that the looser game's run kept to.
+    static PairSet KeptWays(PairSet ways, PairSet strayed) {
+        PairSet kept = 0;
+        for (const PairSet way : kPairings)
+            if ((ways & way) == way && !(strayed & way)) kept |= way;
+        return kept;
+    }
+
+    // A kind whose every way left the run strayed from, with the fewest ways; -1 if none.
+    // Among equals, the first on the first run of the search; later runs each shake them.
+    int KindToChoose(const PerKind& ways, const Strays& strays) const {
+        int best = -1;
+        uint64_t bestKey = 0;
+        for (int kind = 0; kind < kKinds; ++kind) {
+            if (CountBits(ways[kind]) <= 2 || KeptWays(ways[kind], strays.strayed[kind]) != 0)
+                continue;
+            uint64_t key = uint64_t(CountBits(ways[kind])) << 32;
+            if (run_ > 0) key += MixBits((uint64_t{run_} << 40) ^ uint64_t(kind)) & 0xFFFF;
+            if (best < 0 || key < bestKey) {
+                best = kind;
+                bestKey = key;
+            }
+        }
+        return best;
+    }
+
+    // The looser game's run from `at` kept to a way of each kind, so it played those ways
+    // exactly, and cleared: takes their pairs off as they come free, onto the line.
+    bool TakeKeptWays(Position at, const Strays& strays) {
+        for (int kind = 0; kind < kKinds; ++kind) {
+            const PairSet kept = KeptWays(at.pairs[kind], strays.strayed[kind]);
+            if (CountBits(at.pairs[kind]) > 2)
+                at.pairs[kind] = kPairings[std::countr_zero(kept) % 3];
+        }
+        TakeSettledPairs(at);
+        return at.present.NoTiles();
     }
 
     bool OutOfLimits() {
@@ -446,7 +467,11 @@ private:
     // it keeps for each kind the ways of pairing it off the run did not keep to, each with
     // the state just before it first strayed: up to there the run is one of the game with
     // the kind paired that way, so that game may go on from there.
-    bool LooseGameClearsFrom(const Position& at, LooseState state, Strays* strays) const {
+    //
+    // When only `fixedKind` is held tighter than in a run that cleared, the run clears once
+    // that kind is gone: from there on the rules are those of the run that cleared.
+    bool LooseGameClearsFrom(const Position& at, LooseState state, Strays* strays,
+                             int fixedKind = -1) const {
         auto& [left, free] = state;
         // Kinds to look at again: those with a tile newly free or newly gone.
         uint64_t waiting = (uint64_t{1} << kKinds) - 1;
@@ -456,16 +481,15 @@ private:
             const unsigned loose = free.Kind(kind);
             if (loose == 0) continue;
             const unsigned gone = at.present.Kind(kind) & ~left.Kind(kind);
-            const unsigned leaving = LeavingAlone(at.pairs[kind], loose, gone);
+            const unsigned leaving = kLeavingAlone[at.pairs[kind]][loose][gone];
             if (leaving == 0) continue;
             if (strays) strays->Note(kind, PairingsStrayedFrom(leaving, loose), state);
-            const TileSet freeBefore = free;
-            for (unsigned bits = leaving; bits != 0; bits &= bits - 1)
-                Lift(left, free, 4 * kind + std::countr_zero(bits));
-            free.Without(freeBefore).ForEachTile([&](int bit) {
-                waiting |= uint64_t{1} << (bit / 4);
-            });
+            for (unsigned bits = leaving; bits != 0; bits &= bits - 1) {
+                Lift(left, free, 4 * kind + std::countr_zero(bits),
+                     [&](int freed) { waiting |= uint64_t{1} << (freed / 4); });
+            }
             waiting |= uint64_t{1} << kind;
+            if (kind == fixedKind && left.Kind(kind) == 0) return true;
         }
         return left.NoTiles();
     }
@@ -497,24 +521,12 @@ private:
                 ++nodes_;
                 Position probe = unstruck;
                 probe.pairs[kind] = pairing;
-                if (!LooseGameClearsFrom(probe, strays_.before[kind][way], nullptr))
+                if (!LooseGameClearsFrom(probe, strays_.before[kind][way], nullptr, kind))
                     at.pairs[kind] &= PairSet(~pairing);
             }
             if (at.pairs[kind] == 0) return false;
         }
         return true;
-    }
-
-    static unsigned LeavingAlone(PairSet pairs, unsigned loose, unsigned gone) {
-        unsigned leaving = 0;
-        for (unsigned bits = loose; bits != 0; bits &= bits - 1) {
-            const int tile = std::countr_zero(bits);
-            const unsigned mates = kMates[pairs][tile];
-            // A single mate is the settled partner: the two leave together.
-            const unsigned partners = CountBits(mates) == 1 ? loose : (loose | gone);
-            if (mates & partners) leaving |= 1u << tile;
-        }
-        return leaving;
     }
 
     // How many tiles must leave before this one can.
@@ -523,7 +535,8 @@ private:
     }
 
     int BlockedCount(const TileSet& present, int bit) const {
-        return (blocks_[bit] & present).Count();
+        return static_cast<int>(std::count_if(blocks_[bit].begin(), blocks_[bit].end(),
+                                              [&](int blocked) { return present.Has(blocked); }));
     }
 
     // Pairs that uncover the most tiles first. A kind with three free tiles goes before the
@@ -539,8 +552,8 @@ private:
 
     // Nothing on the first run; later runs each add their own small noise.
     int Shake(int kind, unsigned pair) const {
-        if (restarts_ == 0) return 0;
-        const uint64_t key = (uint64_t{restarts_} << 32) ^ (uint64_t(kind) << 8) ^ pair;
+        if (run_ == 0) return 0;
+        const uint64_t key = (uint64_t{run_} << 32) ^ (uint64_t(kind) << 8) ^ pair;
         return static_cast<int>(MixBits(key) % kShakeRange);
     }
 
@@ -599,8 +612,17 @@ private:
 
     TSolveLimits limits_;
     Position start_;
-    std::array<TileSet, kTileCount> sideA_{}, sideB_{}, above_{}, blocks_{}, hardBefore_{};
+    std::array<TileList, kTileCount> sideA_{}, sideB_{}, above_{}, blocks_{};
+    std::array<TileSet, kTileCount> hardBefore_{};
 
+    // The ways of pairing off still open at each choice of the search over them, and the
+    // way it tries below each; the first holds what is proven at the start.
+    struct Choice {
+        PerKind ways{};
+        int kind = 0;
+        PairSet way = 0;
+    };
+    std::vector<Choice> choices_;
     Strays strays_;  // of the node being looked at, before it moves
     LostTable lost_;
     std::array<TTilePair, kMaxPairs> line_{};
@@ -608,7 +630,7 @@ private:
     int64_t nodes_ = 0;
     bool aborted_ = false;
     int64_t runEnd_ = 0;
-    uint32_t restarts_ = 0;
+    uint32_t run_ = 0;
 };
 
 }  // namespace

@@ -6,8 +6,9 @@
 
 #include "core/board_state.h"
 
-// Whether a position of the classic game can still be cleared, seeing every face: a search
-// over the sets of tiles left, for the window's "is my game still winnable?".
+// Whether a position of the classic game can still be cleared, seeing every face: searches
+// over the order of the pairs and over the ways each kind is paired off, for the window's
+// "is my game still winnable?".
 namespace ribaku {
 
 // The two freedom rules of the classic game (core/freedom.h).
@@ -45,5 +46,8 @@ struct TSolveResult {
 // The same position and rule always give the same verdict and line.
 TSolveResult SolvePosition(const TBoardState& state, FreedomRule rule,
                            const TSolveLimits& limits = {});
+
+// A search with SolvePosition's answer under the rule of one kind of game.
+using PositionSolver = TSolveResult (*)(const TBoardState&, const TSolveLimits&);
 
 }  // namespace ribaku

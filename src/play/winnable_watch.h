@@ -9,9 +9,6 @@
 
 namespace ribaku {
 
-// A search with SolvePosition's answer (play/solver.h) under the rule of one kind of game.
-using PositionSolver = TSolveResult (*)(const TBoardState&, const TSolveLimits&);
-
 // Judges, on a thread of its own, whether the position on the board can still be cleared, so
 // that no click and no tick waits for the search. A new position cancels the search of the
 // old one; the game reads the latest verdict when it draws the status bar.

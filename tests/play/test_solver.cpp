@@ -227,8 +227,11 @@ TEST(SolverDeals, ALostPositionStaysLostAfterEveryMove) {
     EXPECT_EQ(lost, 6);
 }
 
+// Also with a budget so small that the search gives up on most positions: whatever it
+// settles, it settles rightly.
 TEST(SolverDeals, NearTheEndTheVerdictIsThatOfTryingEveryPair) {
-    int won = 0, lost = 0;
+    constexpr int64_t kSmallBudget = 1000;
+    int won = 0, lost = 0, wonSmall = 0, lostSmall = 0;
     for (const TLayoutMap& map : {testing::StackedFixture144(), Traditional()}) {
         for (uint32_t seed = 1; seed <= 100; ++seed) {
             TBoardState s = NearTheEnd(map, seed, 36 + int(seed % 16));
@@ -236,13 +239,51 @@ TEST(SolverDeals, NearTheEndTheVerdictIsThatOfTryingEveryPair) {
             ASSERT_LE(s.TilesLeft, 52) << seed;
             std::set<std::vector<bool>> lostBoards;
             const bool clears = ClearsTryingEveryPair(s, lostBoards);
-            const SolveVerdict verdict = SolvePosition(s, FreedomRule::Classic).verdict;
-            EXPECT_EQ(verdict, clears ? SolveVerdict::Winnable : SolveVerdict::NotWinnable) << seed;
+            const SolveVerdict right = clears ? SolveVerdict::Winnable : SolveVerdict::NotWinnable;
+            EXPECT_EQ(SolvePosition(s, FreedomRule::Classic).verdict, right) << seed;
             (clears ? won : lost) += 1;
+
+            const TSolveResult small = SolvePosition(s, FreedomRule::Classic, {kSmallBudget});
+            if (small.verdict == SolveVerdict::Unknown) continue;
+            EXPECT_EQ(small.verdict, right) << seed;
+            if (clears) {
+                EXPECT_TRUE(ClearsTheBoard(s, FreedomRule::Classic, small.line)) << seed;
+            }
+            (clears ? wonSmall : lostSmall) += 1;
         }
     }
     EXPECT_GT(won, 0);
     EXPECT_GT(lost, 0);
+    EXPECT_GT(wonSmall, 0);
+    EXPECT_GT(lostSmall, 0);
+}
+
+// Positions of real play that a first short run leaves open, so that the searches take
+// turns: a win comes with a line that clears, a loss stays a loss after every move.
+TEST(SolverDeals, PositionsAShortRunLeavesOpenAreSettledConsistently) {
+    int won = 0, lost = 0;
+    for (uint32_t seed = 1; (won < 2 || lost < 2) && seed <= 3000; ++seed) {
+        const TBoardState s = PlayedAtRandom(seed, int(seed % 40));
+        if (SolvePosition(s, FreedomRule::Classic, {1000}).verdict != SolveVerdict::Unknown)
+            continue;
+        const TSolveResult r = SolvePosition(s, FreedomRule::Classic);
+        if (r.verdict == SolveVerdict::Winnable && won < 2) {
+            ++won;
+            EXPECT_TRUE(ClearsTheBoard(s, FreedomRule::Classic, r.line)) << seed;
+        } else if (r.verdict == SolveVerdict::NotWinnable && lost < 2) {
+            ++lost;
+            for (const TTilePair& move : LegalPairs(s)) {
+                TBoardState after = s;
+                TakeOff(after, move.first);
+                TakeOff(after, move.second);
+                EXPECT_EQ(SolvePosition(after, FreedomRule::Classic).verdict,
+                          SolveVerdict::NotWinnable)
+                    << seed << ": " << int(move.first) << ", " << int(move.second);
+            }
+        }
+    }
+    EXPECT_EQ(won, 2);
+    EXPECT_EQ(lost, 2);
 }
 
 TEST(SolverLimits, ABudgetOrACancelLeavesTheVerdictOpen) {
