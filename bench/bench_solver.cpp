@@ -9,13 +9,13 @@
 #include "core/freedom.h"
 #include "layouts/lay_format.h"
 #include "play/solver.h"
+#include "play/winnable_watch.h"
 
 namespace ribaku {
 namespace {
 
-// What a search that runs out is allowed: at most 200 ms on one core of the build machine,
-// at some 1 to 2 microseconds a node.
-constexpr int64_t kPlayBudget = 100'000;
+// What the game's own search is allowed.
+constexpr int64_t kPlayBudget = kWatchNodeBudget;
 // The statistics of whole deals can wait longer for each verdict.
 constexpr int64_t kStatisticsBudget = 2'000'000;
 

@@ -10,7 +10,7 @@ void WinnableWatch::Judge(const TBoardState& position, PositionSolver solve) {
     Stop();
     cancel_ = false;
     worker_ = std::thread([this, position, solve] {
-        TSolveResult found = solve(position, TSolveLimits{.cancel = &cancel_});
+        TSolveResult found = solve(position, TSolveLimits{.nodeBudget = kWatchNodeBudget, .cancel = &cancel_});
         const std::lock_guard lock(mutex_);
         if (!cancel_) result_ = std::move(found);
     });
