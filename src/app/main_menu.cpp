@@ -150,7 +150,7 @@ void TRibaku::BuildPlayMenu() {
     QAction* winningHint =
         AddCommand(menu, "Hint that keeps the game winnable", {}, [this] { game_.WinningHint(); });
     connect(menu, &QMenu::aboutToShow, this, [this, backToWinnable, winningHint] {
-        const SolveVerdict verdict = game_.winnable.Verdict();
+        const SolveVerdict verdict = game_.KnownVerdict();
         backToWinnable->setEnabled(verdict == SolveVerdict::NotWinnable);
         const BoardMode* kind = game_.Kind();
         winningHint->setEnabled(verdict == SolveVerdict::Winnable && kind &&

@@ -101,6 +101,9 @@ public:
     // Starts judging the board on screen, or stops when the option is off or the kind of
     // game has no freedom rule to judge.
     void JudgeWinnable();
+    // What is known of the board on screen: Unknown while the option is off or where its kind
+    // is not judged, so that a verdict on an earlier board never shows.
+    SolveVerdict KnownVerdict() const;
     // Steps back, as Back does, until the board can be won again. False when there is
     // nothing to step back from: the game can still be won, or nobody knows yet.
     bool BackToWinnable();

@@ -21,7 +21,7 @@ void Game::Tick() {
 
 // A tick mark once the game is known to be winnable, a cross once it is known to be lost.
 void Game::WriteScore() {
-    const SolveVerdict verdict = options.ShowWinnable ? winnable.Verdict() : SolveVerdict::Unknown;
+    const SolveVerdict verdict = KnownVerdict();
     const char* mark = verdict == SolveVerdict::Winnable      ? " \u2713"
                        : verdict == SolveVerdict::NotWinnable ? " \u2717"
                                                               : "";

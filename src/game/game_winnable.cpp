@@ -22,11 +22,17 @@ void Game::JudgeWinnable() {
     winnable.Judge(state, solve);
 }
 
+SolveVerdict Game::KnownVerdict() const {
+    const BoardMode* kind = Kind();
+    if (!options.ShowWinnable || !kind || !kind->Judge(options)) return SolveVerdict::Unknown;
+    return winnable.Verdict();
+}
+
 bool Game::BackToWinnable() {
     const BoardMode* kind = Kind();
-    const PositionSolver solve = kind ? kind->Judge(options) : nullptr;
-    if (!solve || !kind->Traits().undoes || winnable.Verdict() != SolveVerdict::NotWinnable)
+    if (!kind || !kind->Traits().undoes || KnownVerdict() != SolveVerdict::NotWinnable)
         return false;
+    const PositionSolver solve = kind->Judge(options);
     winnable.Stop();
     // Each step is judged here, so no search is started in the background on the way.
     for (int dealt = UndoDepth(); dealt != 0; dealt = UndoDepth()) {
@@ -40,10 +46,10 @@ bool Game::BackToWinnable() {
 
 bool Game::WinningHint() {
     const BoardMode* kind = Kind();
-    const TSolveResult known = winnable.Latest();
-    if (!kind || !kind->Traits().winningHints || known.verdict != SolveVerdict::Winnable ||
-        known.line.empty())
+    if (!kind || !kind->Traits().winningHints || KnownVerdict() != SolveVerdict::Winnable)
         return false;
+    const TSolveResult known = winnable.Latest();
+    if (known.verdict != SolveVerdict::Winnable || known.line.empty()) return false;
     ShowHintPair(play_, known.line.front().first, known.line.front().second);
     return true;
 }

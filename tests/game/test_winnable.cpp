@@ -65,6 +65,17 @@ TEST_F(Winnable, NothingIsMarkedWithTheOptionOffOrOnABoardOfAnotherRule) {
     EXPECT_EQ(MovesField(), "");
 }
 
+// The layout editor opened on a judged board shows no verdict and offers no winning hint
+// from the game before.
+TEST_F(Winnable, TheEditorShowsNoVerdictOfTheGameBefore) {
+    EXPECT_EQ(MovesField(), "2 \u2713");
+    game.CreateLayout();
+    EXPECT_EQ(game.KnownVerdict(), SolveVerdict::Unknown);
+    EXPECT_EQ(MovesField(), "");
+    EXPECT_FALSE(game.WinningHint());
+    EXPECT_FALSE(game.BackToWinnable());
+}
+
 // Rivers, where moves are not counted: the mark stands alone. Kind A lies crossed with kind B
 // (1 B / B 2) and has two more tiles, 3 and 4, to the right: pairing 3 with 4 leaves the
 // crossing, which no path of three legs undoes.
