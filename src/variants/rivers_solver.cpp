@@ -47,6 +47,18 @@ public:
         return result;
     }
 
+    // The pairs that can go now, kind by kind.
+    std::vector<TTilePair> Moves() const {
+        std::vector<TTilePair> moves;
+        for (const std::vector<int>& kind : kinds_)
+            for (size_t i = 0; i < kind.size(); ++i)
+                for (size_t j = i + 1; j < kind.size(); ++j)
+                    if (present_.test(size_t(kind[i])) && present_.test(size_t(kind[j])) &&
+                        Playable(kind[i], kind[j]))
+                        moves.push_back({uint8_t(kind[i]), uint8_t(kind[j])});
+        return moves;
+    }
+
 private:
     enum class Outcome { Won, Lost, Stopped };
 
@@ -188,17 +200,6 @@ private:
         return true;
     }
 
-    std::vector<TTilePair> Moves() const {
-        std::vector<TTilePair> moves;
-        for (const std::vector<int>& kind : kinds_)
-            for (size_t i = 0; i < kind.size(); ++i)
-                for (size_t j = i + 1; j < kind.size(); ++j)
-                    if (present_.test(size_t(kind[i])) && present_.test(size_t(kind[j])) &&
-                        Playable(kind[i], kind[j]))
-                        moves.push_back({uint8_t(kind[i]), uint8_t(kind[j])});
-        return moves;
-    }
-
     void Take(TTilePair pair) {
         for (const int tile : {pair.first, pair.second}) {
             grid_.Take(tile);
@@ -236,22 +237,7 @@ TSolveResult SolveRiversPosition(const TBoardState& state, const TSolveLimits& l
 }
 
 std::vector<TTilePair> OpenRiverPairs(const TBoardState& state) {
-    const RiverGrid grid(state);
-    const ClickCover cover(state);
-    TTileSet present;
-    std::vector<int> tiles;
-    for (int t = 1; t <= kTileCount; ++t) {
-        if (!state.TilePos[t].OnBoard()) continue;
-        present.set(size_t(t));
-        tiles.push_back(t);
-    }
-    std::vector<TTilePair> pairs;
-    for (size_t i = 0; i < tiles.size(); ++i)
-        for (size_t j = i + 1; j < tiles.size(); ++j)
-            if (TilesMatch(tiles[i], tiles[j]) && cover.Reachable(tiles[i], present) &&
-                cover.Reachable(tiles[j], present) && grid.Joined(tiles[i], tiles[j]))
-                pairs.push_back({uint8_t(tiles[i]), uint8_t(tiles[j])});
-    return pairs;
+    return RiversSearch(state, {}).Moves();
 }
 
 }  // namespace ribaku

@@ -14,7 +14,7 @@ namespace ribaku {
 // same verdict and line.
 TSolveResult SolveRiversPosition(const TBoardState& state, const TSolveLimits& limits = {});
 
-// The pairs a player may take now under the same rule, in tile order.
+// The pairs a player may take now under the same rule, kind by kind.
 std::vector<TTilePair> OpenRiverPairs(const TBoardState& state);
 
 }  // namespace ribaku
